@@ -1,0 +1,66 @@
+# make run    installs what is missing, builds and starts Corvane
+# make test   installs what is missing, builds and runs every test,
+#             then the whole suite again under AddressSanitizer and UBSan
+# make bench  benchmarks, optimised build
+# make fuzz   the core's libFuzzer target for FUZZ_SECONDS (60 by default)
+# make clean  removes every build
+
+# Debian 12 packages each part of the work needs.
+PACKAGES_BUILD := cmake ninja-build g++ libgtest-dev
+PACKAGES_BENCH := libbenchmark-dev
+PACKAGES_FUZZ  := clang libclang-rt-14-dev
+
+FUZZ_SECONDS ?= 60
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: run test bench fuzz clean deps-build deps-bench deps-fuzz
+
+# Installs the packages of $(1) that dpkg does not know as installed; nothing when all are.
+define installer
+	@manquants=$$(for p in $(1); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; \
+	done); \
+	if [ -n "$$manquants" ]; then \
+	    echo "Installation de :" $$manquants; \
+	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -qq && \
+	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$manquants; \
+	fi
+endef
+
+# Configures a preset once; later builds re-run CMake by themselves when needed.
+define construire
+	@[ -f build/$(1)/CMakeCache.txt ] || cmake --preset $(1)
+	cmake --build --preset $(1)
+endef
+
+deps-build:
+	$(call installer,$(PACKAGES_BUILD) $(PACKAGES_BENCH))
+
+deps-bench: deps-build
+
+deps-fuzz: deps-build
+	$(call installer,$(PACKAGES_FUZZ))
+
+run: deps-build
+	$(call construire,dev)
+	@if [ -x build/dev/app/corvane ]; then build/dev/app/corvane; \
+	else echo "Le cœur de calcul est construit ; la fenêtre n'existe pas encore."; fi
+
+test: deps-build
+	$(call construire,dev)
+	ctest --preset dev
+	$(call construire,sanitize)
+	ctest --preset sanitize
+
+bench: deps-bench
+	$(call construire,release)
+	build/release/bench/corvane_core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+fuzz: deps-fuzz
+	$(call construire,fuzz)
+	mkdir -p build/fuzz/corpus
+	build/fuzz/tests/core/corvane_core_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+	    -artifact_prefix=build/fuzz/ build/fuzz/corpus
+
+clean:
+	rm -rf build
