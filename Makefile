@@ -6,14 +6,16 @@
 # make clean  removes every build
 
 # Debian 12 packages each part of the work needs.
-PACKAGES_BUILD := cmake ninja-build g++ libgtest-dev
+PACKAGES_BUILD := cmake ninja-build g++ libgtest-dev qt6-base-dev qt6-translations-l10n
 PACKAGES_BENCH := libbenchmark-dev
 PACKAGES_FUZZ  := clang libclang-rt-14-dev
+# The real-window tests: a private X server, a window manager, keys and screenshots.
+PACKAGES_REEL  := xvfb openbox xdotool x11-utils wmctrl imagemagick
 
 FUZZ_SECONDS ?= 60
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test bench fuzz clean deps-build deps-bench deps-fuzz
+.PHONY: run test bench fuzz clean deps-build deps-bench deps-fuzz deps-test
 
 # Installs the packages of $(1) that dpkg does not know as installed; nothing when all are.
 define installer
@@ -38,15 +40,17 @@ deps-build:
 
 deps-bench: deps-build
 
+deps-test: deps-test
+	$(call installer,$(PACKAGES_REEL))
+
 deps-fuzz: deps-build
 	$(call installer,$(PACKAGES_FUZZ))
 
 run: deps-build
 	$(call construire,dev)
-	@if [ -x build/dev/app/corvane ]; then build/dev/app/corvane; \
-	else echo "Le cœur de calcul est construit ; la fenêtre n'existe pas encore."; fi
+	build/dev/app/corvane
 
-test: deps-build
+test: deps-test
 	$(call construire,dev)
 	ctest --preset dev
 	$(call construire,sanitize)

@@ -1,0 +1,44 @@
+# Sourced by the tests that drive the real program in real windows: a private
+# X display with a window manager, both stopped when the test ends. Nothing of
+# the machine's own display or settings is used.
+
+echec() {
+    echo "ÉCHEC : $*" >&2
+    exit 1
+}
+
+# attendre CONDITION: polls the shell condition for up to ten seconds.
+attendre() {
+    for _ in $(seq 100); do
+        eval "$1" && return 0
+        sleep 0.1
+    done
+    echec "attente de : $1"
+}
+
+# fenetre TITRE: the id of the visible window with that exact title, if any.
+fenetre() {
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
+
+arreter_tout() {
+    local pid
+    for pid in $(jobs -p); do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$PRIVE"
+}
+
+demarrer_affichage() {
+    local outil
+    for outil in Xvfb openbox xdotool xwininfo xprop wmctrl import; do
+        command -v "$outil" >/dev/null || { echo "IGNORÉ : $outil manque ('make test' l'installe)"; exit 77; }
+    done
+    PRIVE=$(mktemp -d)
+    trap arreter_tout EXIT
+    export XDG_RUNTIME_DIR=$PRIVE HOME=$PRIVE
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$PRIVE/affichage" 2>"$PRIVE/xvfb.log" &
+    attendre '[ -s "$PRIVE/affichage" ]'
+    export DISPLAY=":$(cat "$PRIVE/affichage")"
+    openbox --sm-disable >"$PRIVE/openbox.log" 2>&1 &
+    attendre 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
+}

@@ -1,0 +1,52 @@
+#include "fenetres.h"
+
+#include "cablage.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// The offscreen platform warns that it cannot tell the window its fixed size:
+// a fact of that platform, not a fault of the window.
+QtMessageHandler messagesSuivants = nullptr;
+
+void FiltrerMessages(QtMsgType type, const QMessageLogContext& contexte, const QString& message)
+{
+    if (message.contains(QLatin1String("does not support propagateSizeHints")))
+        return;
+    messagesSuivants(type, contexte, message);
+}
+
+} // namespace
+
+FenetreCablee::FenetreCablee()
+{
+    // After Qt Test has installed its own handler, which the filter hands on to.
+    static const bool filtreInstalle = (messagesSuivants = qInstallMessageHandler(FiltrerMessages), true);
+    Q_UNUSED(filtreInstalle);
+    Cabler(fenetre_);
+    fenetre_.show();
+    fenetre_.activateWindow();
+    if (!QTest::qWaitForWindowActive(&fenetre_))
+        qFatal("the main window did not become active");
+}
+
+void QuandModaleOuverte(std::function<void(QWidget* modale)> action)
+{
+    auto* attente = new QTimer;
+    attente->setInterval(10);
+    QObject::connect(attente, &QTimer::timeout, [attente, action = std::move(action)] {
+        QWidget* modale = QApplication::activeModalWidget();
+        if (!modale || !modale->isVisible())
+            return;
+        attente->stop();
+        attente->deleteLater();
+        action(modale);
+        // A failed check returns early: close the window for it, or the test would hang.
+        if (modale->isVisible())
+            modale->close();
+    });
+    attente->start();
+}

@@ -1,0 +1,34 @@
+#include "frmabout.h"
+
+#include <corvane/version.h>
+
+FrmAbout::FrmAbout(QWidget* proprietaire)
+    : QDialog(proprietaire, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                                Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    ui_.setupUi(this);
+    // The design places the client area at a fixed point of the screen, which
+    // a designed top-level window only keeps through its geometry.
+    setGeometry(QRect(property("positionEcran").toPoint(), size()));
+}
+
+void FrmAbout::Form_Load()
+{
+    ui_.lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+                                .arg(corvane::version::Majeur)
+                                .arg(corvane::version::Mineur)
+                                .arg(corvane::version::Revision));
+}
+
+void FrmAbout::cmdOK_Click()
+{
+    accept();
+}
+
+void FrmAbout::showEvent(QShowEvent* evenement)
+{
+    // Each opening starts as the design does, with the focus on OK.
+    ui_.cmdOK->setFocus();
+    emit Load();
+    QDialog::showEvent(evenement);
+}

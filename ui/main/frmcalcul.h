@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ui_frmCalcul.h"
+
+#include <QMainWindow>
+
+class Clavier;
+class FrmAbout;
+
+// The main window: the sizing and re-rating parameters, their results, the
+// live air/fuel ratio and the menu. Its members named Control_Event are the
+// handlers of the window's events; the program's wiring connects them.
+class FrmCalcul : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit FrmCalcul(QWidget* parent = nullptr);
+
+    // The controls and keyboard events, for the event wiring.
+    const Ui::frmCalcul& ui() const { return ui_; }
+    Clavier* apercuClavier() const { return apercuClavier_; }
+    Clavier* relachementsLambda() const { return relachementsLambda_; }
+
+    // Sizes the injectors from the ten sizing parameters.
+    void cmdDebit_Click();
+    // Re-rates an injector's flow at a new pressure.
+    void cmdEvaluer_Click();
+    // Sees every character typed in the window before its control does.
+    void Form_KeyPress(qint16& KeyAscii);
+    // Shows the air/fuel ratio of the typed lambda.
+    void txtLambda_KeyUp(int KeyCode, int Shift);
+    // Prints a snapshot of the window.
+    void mnuImprimer_Click();
+    void mnuQuitter_Click();
+    void mnuhelp_Click();
+
+signals:
+    // The About window was just created, on first use: it needs its wiring.
+    void frmAboutCree(FrmAbout& frmAbout);
+
+private:
+    Ui::frmCalcul ui_;
+    Clavier* apercuClavier_;
+    Clavier* relachementsLambda_;
+    FrmAbout* frmAbout_ = nullptr;
+};
