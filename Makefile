@@ -9,8 +9,10 @@
 PACKAGES_BUILD := cmake ninja-build g++ libgtest-dev qt6-base-dev qt6-translations-l10n
 PACKAGES_BENCH := libbenchmark-dev
 PACKAGES_FUZZ  := clang libclang-rt-14-dev
-# The real-window tests: a private X server, a window manager, keys and screenshots.
-PACKAGES_REEL  := xvfb openbox xdotool x11-utils wmctrl imagemagick
+# The real-window tests: a private X server, a window manager, keys, the
+# clipboard, screenshots, and the accessibility bus to read the windows.
+PACKAGES_REEL  := xvfb openbox xdotool x11-utils wmctrl xclip imagemagick \
+                  dbus-daemon at-spi2-core python3-pyatspi
 
 FUZZ_SECONDS ?= 60
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -30,6 +30,13 @@ Resultat<double> DensiteAir(double pressionKpa, double temperature)
     return op.conclure(densite);
 }
 
+Resultat<double> RapportAirEssence(double lambda)
+{
+    Arithmetique op;
+    const double rapport = op.fois(lambda, RapportStoechiometrique);
+    return op.conclure(rapport);
+}
+
 // Each operation in its own statement and in this order: another grouping
 // changes the last bits, and next to a half the whole number shown.
 Resultat<EtapesDebit> DetaillerDebit(const ParametresMoteur& parametres)

@@ -51,6 +51,9 @@ inline constexpr double RapportStoechiometrique = 14.7;
 // Air density in kg/m3 at a pressure in kPa and a temperature in °C.
 [[nodiscard]] Resultat<double> DensiteAir(double pressionKpa, double temperature);
 
+// The air/fuel mass ratio that a lambda stands for: lambda × 14.7.
+[[nodiscard]] Resultat<double> RapportAirEssence(double lambda);
+
 [[nodiscard]] Resultat<EtapesDebit> DetaillerDebit(const ParametresMoteur& parametres);
 [[nodiscard]] Resultat<ResultatsDebit> CalculDebit(const ParametresMoteur& parametres);
 

@@ -42,3 +42,22 @@ demarrer_affichage() {
     openbox --sm-disable >"$PRIVE/openbox.log" 2>&1 &
     attendre 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
 }
+
+# Call first, with the test's arguments: runs the rest of the test on a private
+# D-Bus session that carries the accessibility bus, through which the test
+# reads the windows as a screen reader does (lire_fenetre.py).
+demarrer_accessibilite() {
+    if [ -z "${CORVANE_BUS_PRIVE:-}" ]; then
+        command -v dbus-run-session >/dev/null || { echo "IGNORÉ : dbus-run-session manque"; exit 77; }
+        export CORVANE_BUS_PRIVE=1
+        exec dbus-run-session -- "$0" "$@"
+    fi
+    [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "IGNORÉ : at-spi2-core manque"; exit 77; }
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
+# lire: the accessible tree of the program under test.
+lire() {
+    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/lire_fenetre.py" corvane
+}

@@ -147,6 +147,15 @@ const CasAnomalie CasAnomalies[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cas, AnomalieDebitTest, testing::ValuesIn(CasAnomalies), NomDeLigne());
 
+TEST(RapportAirEssenceTest, LambdaFois14_7SaufAuDelaDUnDouble)
+{
+    EXPECT_EQ(FormatNombre(RapportAirEssence(0.88).valeur(), Motif::DeuxDecimales), "12,94");
+    EXPECT_EQ(RapportAirEssence(1).valeur(), 14.7);
+    const auto enorme = RapportAirEssence(1.3e307);
+    ASSERT_FALSE(enorme.reussi());
+    EXPECT_EQ(enorme.anomalie(), Anomalie::Depassement);
+}
+
 TEST(DefautsTest, LeTexteEcritRedonneLaValeurUtilisee)
 {
     // The window writes the text and uses the value: reading the text back

@@ -3,6 +3,9 @@
 #include "cablage.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -33,7 +36,15 @@ FenetreCablee::FenetreCablee()
         qFatal("the main window did not become active");
 }
 
-void QuandModaleOuverte(std::function<void(QWidget* modale)> action)
+void FenetreCablee::remplir(const QMap<QString, QString>& textes)
+{
+    for (auto texte = textes.begin(); texte != textes.end(); ++texte)
+        champ(texte.key())->setText(texte.value());
+}
+
+namespace {
+
+QTimer* Guetter(std::function<void(QWidget* modale)> action)
 {
     auto* attente = new QTimer;
     attente->setInterval(10);
@@ -49,4 +60,27 @@ void QuandModaleOuverte(std::function<void(QWidget* modale)> action)
             modale->close();
     });
     attente->start();
+    return attente;
+}
+
+} // namespace
+
+void QuandModaleOuverte(std::function<void(QWidget* modale)> action)
+{
+    Guetter(std::move(action));
+}
+
+std::optional<Message> MessagePendant(const std::function<void()>& commande)
+{
+    std::optional<Message> vu;
+    QPointer<QTimer> attente = Guetter([&vu](QWidget* modale) {
+        auto* boite = qobject_cast<QMessageBox*>(modale);
+        if (!boite)
+            return;
+        vu = Message{boite->windowTitle(), boite->text(), boite->icon(), boite->standardButtons()};
+        boite->button(QMessageBox::Ok)->click();
+    });
+    commande();
+    delete attente; // no message came: stop watching
+    return vu;
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMainWindow>
 
 Clavier* Clavier::ApercuDe(QMainWindow* fenetre)
@@ -75,7 +76,9 @@ bool Clavier::apercu(QObject* controle, const QKeyEvent& evenement)
 
     qint16 KeyAscii = static_cast<qint16>(code);
     emit KeyPress(KeyAscii);
-    if (KeyAscii == code)
+    // A button types no text: dropping its character leaves the key's own
+    // effect, such as Space pressing it.
+    if (KeyAscii == code || !qobject_cast<QLineEdit*>(controle))
         return false;
     if (KeyAscii <= 0 || KeyAscii >= 128)
         return true;

@@ -9,9 +9,10 @@ class QWidget;
 // The keyboard events of the window's handlers, taken from Qt's key events.
 //
 // KeyPress is the window's key preview: raised for every character typed in
-// any control of the window before that control sees it. The handler may
-// change the character code or set it to 0 to drop the character. Keys that
-// type no character (Tab, arrows, Delete, access keys) are not seen.
+// any control of the window before that control sees it. In a text field the
+// handler may change the character code, or set it to 0 to drop the
+// character. Keys that type no character (Tab, arrows, Delete, access keys)
+// are not seen.
 //
 // KeyUp is raised for each key released in one control.
 class Clavier : public QObject {

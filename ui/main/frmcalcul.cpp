@@ -1,16 +1,70 @@
 #include "frmcalcul.h"
 
+#include "avertissement.h"
 #include "clavier.h"
+#include "controle_zones.h"
+#include "debit.h"
+#include "evaluation.h"
+#include "filtre_clavier.h"
 #include "frmabout.h"
+#include "nombres.h"
 
 #include <QApplication>
 #include <QLayout>
 
+using namespace corvane;
+
+namespace {
+
+QString EnTexte(std::string_view texte)
+{
+    return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
+}
+
+// The value of a field that the check has accepted, so that it converts.
+double Lire(const QLineEdit* champ)
+{
+    return *ValeurTexte(champ->text().toStdString());
+}
+
+// The same, with a zero replaced by its default, in the field as well.
+double Lire(QLineEdit* champ, const Defaut& defaut)
+{
+    const double valeur = Lire(champ);
+    if (!defaut.remplace(valeur))
+        return valeur;
+    champ->setText(EnTexte(defaut.texte));
+    return defaut.valeur;
+}
+
+QString Entier(double valeur)
+{
+    return QString::fromStdString(FormatNombre(valeur, Motif::Entier));
+}
+
+QString MessageAnomalie(Anomalie anomalie)
+{
+    switch (anomalie) {
+    case Anomalie::DivisionParZero:
+        return QStringLiteral("Calcul impossible - les paramétres donnent une division par zéro");
+    case Anomalie::OperationInvalide:
+        return QStringLiteral("Calcul impossible - les paramétres donnent une opération sans résultat "
+                              "(zéro divisé par zéro, ou racine d'un nombre négatif)");
+    case Anomalie::Depassement:
+        break;
+    }
+    return QStringLiteral("Calcul impossible - les paramétres donnent un résultat trop grand");
+}
+
+} // namespace
+
 FrmCalcul::FrmCalcul(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      ui_(this), veCyl_(ui_.lblVeCyl, ui_.Label13), veMoteur_(ui_.lblVeMoteur, ui_.Label25),
+      debInj_(ui_.lblDebInj, ui_.Label16), debRes_(ui_.lblDebRes, ui_.Label32),
+      rapportAF_(ui_.lblAF, ui_.Label12)
 {
-    ui_.setupUi(this);
     // The design's client area and menu bar, and not a pixel more or less.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The window opens on the first parameter, whatever control Qt's focus chain starts with.
@@ -21,25 +75,64 @@ FrmCalcul::FrmCalcul(QWidget* parent)
 
 void FrmCalcul::cmdDebit_Click()
 {
-    // Check the VE fields, read them with defaults for zeros, compute and show.
+    if (!ControleZones(*this, QStringLiteral("VE")))
+        return;
+    ParametresMoteur p{};
+    p.Cyl = Lire(ui_.txtCyl);
+    p.RegMax = Lire(ui_.txtRegMax);
+    p.Remplissage = Lire(ui_.txtRemplissage);
+    p.Lambda = Lire(ui_.txtLambda, DefautsDebit::Lambda);
+    p.NbCyl = Lire(ui_.txtNbCyl, DefautsDebit::NbCyl);
+    p.DensiteEss = Lire(ui_.txtDensiteEss, DefautsDebit::DensiteEss);
+    p.Patm = Lire(ui_.txtPatm);
+    p.Temp = Lire(ui_.txtTemp);
+    p.Cycle = Lire(ui_.txtCycle, DefautsDebit::Cycle);
+    p.NbInj = Lire(ui_.txtNbInj, DefautsDebit::NbInj);
+
+    const auto resultats = CalculDebit(p);
+    if (!resultats.reussi()) {
+        // No earlier result may stay on screen as if it belonged to these inputs.
+        for (EtiquetteResultat* e : {&veCyl_, &veMoteur_, &debInj_})
+            e->afficher({});
+        Avertir(*this, MessageAnomalie(resultats.anomalie()));
+        return;
+    }
+    veCyl_.afficher(Entier(resultats.valeur().VeCyl));
+    veMoteur_.afficher(Entier(resultats.valeur().VeMoteur));
+    debInj_.afficher(Entier(resultats.valeur().DebInj));
 }
 
 void FrmCalcul::cmdEvaluer_Click()
 {
-    // Check the D2 fields, read them with defaults for zeros, compute and show.
+    if (!ControleZones(*this, QStringLiteral("D2")))
+        return;
+    const double debOri = Lire(ui_.txtDebOri);
+    const double pori = Lire(ui_.txtPori, DefautsEvaluation::Pori);
+    const double pdes = Lire(ui_.txtPdes, DefautsEvaluation::Pdes);
+
+    const auto debRes = EvaluerDebit(debOri, pori, pdes);
+    if (!debRes.reussi()) {
+        debRes_.afficher({});
+        Avertir(*this, MessageAnomalie(debRes.anomalie()));
+        return;
+    }
+    debRes_.afficher(Entier(debRes.valeur()));
 }
 
 void FrmCalcul::Form_KeyPress(qint16& KeyAscii)
 {
-    // Let through only digits, the comma and Backspace; a point becomes a comma.
-    Q_UNUSED(KeyAscii);
+    FiltreClavier(KeyAscii);
 }
 
-void FrmCalcul::txtLambda_KeyUp(int KeyCode, int Shift)
+void FrmCalcul::txtLambda_KeyUp(int, int)
 {
-    // Show lambda × 14.7 in lblAF when the lambda text is a number.
-    Q_UNUSED(KeyCode);
-    Q_UNUSED(Shift);
+    // Not a number yet, or beyond a double: the ratio stays as it was.
+    const auto lambda = ValeurTexte(ui_.txtLambda->text().toStdString());
+    if (!lambda)
+        return;
+    const auto rapport = RapportAirEssence(*lambda);
+    if (rapport.reussi())
+        rapportAF_.afficher(QString::fromStdString(FormatNombre(rapport.valeur(), Motif::DeuxDecimales)));
 }
 
 void FrmCalcul::mnuImprimer_Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "etiquette_resultat.h"
 #include "ui_frmCalcul.h"
 
 #include <QMainWindow>
@@ -27,7 +28,7 @@ public:
     void cmdEvaluer_Click();
     // Sees every character typed in the window before its control does.
     void Form_KeyPress(qint16& KeyAscii);
-    // Shows the air/fuel ratio of the typed lambda.
+    // Shows the air/fuel ratio of the typed lambda; neither argument matters.
     void txtLambda_KeyUp(int KeyCode, int Shift);
     // Prints a snapshot of the window.
     void mnuImprimer_Click();
@@ -39,7 +40,13 @@ signals:
     void frmAboutCree(FrmAbout& frmAbout);
 
 private:
-    Ui::frmCalcul ui_;
+    // The designed form, set up first so that the members after it can hold its controls.
+    struct Formulaire : Ui::frmCalcul {
+        explicit Formulaire(QMainWindow* fenetre) { setupUi(fenetre); }
+    };
+
+    Formulaire ui_;
+    EtiquetteResultat veCyl_, veMoteur_, debInj_, debRes_, rapportAF_;
     Clavier* apercuClavier_;
     Clavier* relachementsLambda_;
     FrmAbout* frmAbout_ = nullptr;
