@@ -61,6 +61,7 @@ test: deps-test
 bench: deps-bench
 	$(call construire,release)
 	build/release/bench/corvane_core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="*.warning=false" build/release/bench/corvane_commandes_bench
 
 fuzz: deps-fuzz
 	$(call construire,fuzz)
