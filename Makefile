@@ -13,6 +13,8 @@ PACKAGES_FUZZ  := clang libclang-rt-14-dev
 # clipboard, screenshots, and the accessibility bus to read the windows.
 PACKAGES_REEL  := xvfb openbox xdotool x11-utils wmctrl xclip imagemagick \
                   dbus-daemon at-spi2-core python3-pyatspi
+# The printing tests: a private CUPS server, and PDF pages turned into pictures.
+PACKAGES_IMPRESSION := cups-daemon cups-client poppler-utils
 
 FUZZ_SECONDS ?= 60
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -43,7 +45,7 @@ deps-build:
 deps-bench: deps-build
 
 deps-test: deps-test
-	$(call installer,$(PACKAGES_REEL))
+	$(call installer,$(PACKAGES_REEL) $(PACKAGES_IMPRESSION))
 
 deps-fuzz: deps-build
 	$(call installer,$(PACKAGES_FUZZ))

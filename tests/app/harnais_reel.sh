@@ -61,3 +61,49 @@ demarrer_accessibilite() {
 lire() {
     /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/lire_fenetre.py" corvane
 }
+
+# demarrer_cups: a private CUPS server, with its own configuration, socket and
+# spool in the test's folder, and one default queue, "corvane", whose jobs land
+# as files in $SORTIE. Programs started after it print there through
+# CUPS_SERVER; the machine's own CUPS is never used.
+demarrer_cups() {
+    local outil
+    for outil in cupsd lpadmin lpstat; do
+        command -v "$outil" >/dev/null || { echo "IGNORÉ : $outil manque ('make test' l'installe)"; exit 77; }
+    done
+    local racine=$PRIVE/cups
+    SORTIE=$racine/sortie
+    mkdir -p "$racine"/{spool,tmp,cache,state,log,bin/backend} "$SORTIE"
+    local dossier
+    for dossier in /usr/lib/cups/*; do
+        [ "$(basename "$dossier")" = backend ] || ln -s "$dossier" "$racine/bin/"
+    done
+    install -m 700 "$(dirname "${BASH_SOURCE[0]}")/corvane-fichier" "$racine/bin/backend/"
+    cat >"$racine/cups-files.conf" <<FIN
+ServerRoot $racine
+ServerBin $racine/bin
+RequestRoot $racine/spool
+TempDir $racine/tmp
+CacheDir $racine/cache
+StateDir $racine/state
+ErrorLog $racine/log/error_log
+AccessLog $racine/log/access_log
+PageLog $racine/log/page_log
+FIN
+    cat >"$racine/cupsd.conf" <<FIN
+Listen $racine/cups.sock
+Browsing No
+WebInterface No
+LogLevel warn
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+FIN
+    cupsd -f -c "$racine/cupsd.conf" -s "$racine/cups-files.conf" &
+    export CUPS_SERVER=$racine/cups.sock
+    attendre 'lpstat -r 2>/dev/null | grep -q "is running"'
+    lpadmin -p corvane -E -v "corvane-fichier:$SORTIE" -m raw 2>/dev/null
+    lpadmin -d corvane
+}

@@ -1,16 +1,19 @@
 #include "frmcalcul.h"
 
 #include "avertissement.h"
+#include "capture_ecran.h"
 #include "clavier.h"
 #include "controle_zones.h"
 #include "debit.h"
 #include "evaluation.h"
 #include "filtre_clavier.h"
 #include "frmabout.h"
+#include "impression.h"
 #include "nombres.h"
 
 #include <QApplication>
 #include <QLayout>
+#include <QPrinter>
 
 using namespace corvane;
 
@@ -137,7 +140,14 @@ void FrmCalcul::txtLambda_KeyUp(int, int)
 
 void FrmCalcul::mnuImprimer_Click()
 {
-    // Print a snapshot of the window at the page's top-left corner.
+    CaptureEcran(1, *ui_.picDest);
+    const std::unique_ptr<QPrinter> imprimante = fabriqueImprimante_();
+    if (!imprimante) {
+        Avertir(*this, QStringLiteral("Impression impossible - aucune imprimante n'est installée"));
+        return;
+    }
+    if (const auto refus = ImprimerImage(*imprimante, ui_.picDest->pixmap()))
+        Avertir(*this, *refus);
 }
 
 void FrmCalcul::mnuQuitter_Click()

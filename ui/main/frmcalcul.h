@@ -1,9 +1,13 @@
 #pragma once
 
 #include "etiquette_resultat.h"
+#include "impression.h"
 #include "ui_frmCalcul.h"
 
 #include <QMainWindow>
+
+#include <functional>
+#include <memory>
 
 class Clavier;
 class FrmAbout;
@@ -16,6 +20,11 @@ class FrmCalcul : public QMainWindow {
 
 public:
     explicit FrmCalcul(QWidget* parent = nullptr);
+
+    // Where "&Imprimer" prints, asked anew at each print: the system's
+    // default printer unless another is given (a PDF file, for instance).
+    using FabriqueImprimante = std::function<std::unique_ptr<QPrinter>()>;
+    void utiliserImprimante(FabriqueImprimante fabrique) { fabriqueImprimante_ = std::move(fabrique); }
 
     // The controls and keyboard events, for the event wiring.
     const Ui::frmCalcul& ui() const { return ui_; }
@@ -50,4 +59,5 @@ private:
     Clavier* apercuClavier_;
     Clavier* relachementsLambda_;
     FrmAbout* frmAbout_ = nullptr;
+    FabriqueImprimante fabriqueImprimante_ = ImprimanteParDefaut;
 };

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# "&Imprimer" in the real program, with real keys, on a private CUPS queue:
+# each print is one job of one page whose top-left corner holds the window as
+# it is on screen, title bar and border included, at its screen size.
+set -euo pipefail
+source "$(dirname "$0")/harnais_reel.sh"
+programme=$1
+demarrer_affichage
+demarrer_cups
+for outil in pdfinfo pdftoppm compare convert; do
+    command -v "$outil" >/dev/null || { echo "IGNORÉ : $outil manque ('make test' l'installe)"; exit 77; }
+done
+
+"$programme" &
+attendre '[ -n "$(fenetre Corvane)" ]'
+id=$(fenetre Corvane)
+xdotool windowactivate --sync "$id"
+xdotool type --delay 60 1998
+
+imprimer() {
+    xdotool key alt+f
+    sleep 0.3
+    xdotool key i
+}
+imprimer
+attendre '[ "$(ls "$SORTIE" | wc -l)" = 1 ]'
+imprimer
+attendre '[ "$(ls "$SORTIE" | wc -l)" = 2 ]'
+attendre '[ "$(lpstat -W completed -o corvane | wc -l)" = 2 ]'
+
+# The window on screen, frame included: where the window manager put it.
+eval "$(xdotool getwindowgeometry --shell "$id")"
+cadre=$(xwininfo -id "$id" -frame | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+    /Width/ { l = $NF } /Height/ { h = $NF } END { print x, y, l, h }')
+read -r fx fy fl fh <<<"$cadre"
+bords=$(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+read -r gauche droite haut bas <<<"$bords"
+largeur=$((fl + gauche + droite))
+hauteur=$((fh + haut + bas))
+import -window root -crop "${largeur}x${hauteur}+$((fx - gauche))+$((fy - haut))" "$PRIVE/ecran.png"
+
+mkdir -p "${ARTEFACTS:-.}"
+for travail in "$SORTIE"/travail-*; do
+    [ "$(pdfinfo "$travail" | awk '/^Pages:/ { print $2 }')" = 1 ] || echec "$travail n'a pas une page"
+done
+premier=$(ls "$SORTIE"/travail-* | head -n 1)
+pdftoppm -r 96 -png -singlefile "$premier" "$PRIVE/page"
+cp "$PRIVE/page.png" "${ARTEFACTS:-.}/page-imprimee.png"
+
+# The printed picture: what is not white on the page, from its top-left.
+boite=$(convert "$PRIVE/page.png" -fuzz 3% -trim -format '%w %h %X %Y' info:)
+read -r pl ph px py <<<"$boite"
+((pl >= largeur - 2 && pl <= largeur + 2 && ph >= hauteur - 2 && ph <= hauteur + 2)) ||
+    echec "image imprimée de ${pl}x${ph} pour une fenêtre de ${largeur}x${hauteur}"
+((px <= 60 && py <= 60)) || echec "l'image n'est pas au coin de la page : +$px+$py"
+
+# The same picture as on screen: in grey, since the printer may print in grey,
+# and slightly blurred, since the page was resampled on its way through the
+# printer's resolution. A shift of a few pixels already brings the correlation
+# far below the threshold.
+convert "$PRIVE/page.png" -crop "${largeur}x${hauteur}+${px#+}+${py#+}" +repage -colorspace Gray "$PRIVE/imprime.png"
+cp "$PRIVE/imprime.png" "${ARTEFACTS:-.}/fenetre-imprimee.png"
+convert "$PRIVE/imprime.png" -blur 0x1 "$PRIVE/imprime-flou.png"
+convert "$PRIVE/ecran.png" +repage -colorspace Gray -blur 0x1 "$PRIVE/ecran-flou.png"
+correlation=$(compare -metric NCC "$PRIVE/imprime-flou.png" "$PRIVE/ecran-flou.png" null: 2>&1 || true)
+awk -v c="$correlation" 'BEGIN { exit !(c >= 0.9) }' || echec "l'image imprimée n'est pas la fenêtre (corrélation $correlation)"
+echo "impression réelle : correcte (corrélation $correlation)"

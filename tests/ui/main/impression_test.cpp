@@ -1,0 +1,107 @@
+// "&Imprimer" through the printer seam: a PDF file stands for the printer.
+#include "fenetres.h"
+
+#include <QClipboard>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+FrmCalcul::FabriqueImprimante VersPdf(const QString& fichier)
+{
+    return [fichier] {
+        auto imprimante = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        imprimante->setOutputFormat(QPrinter::PdfFormat);
+        imprimante->setOutputFileName(fichier);
+        return imprimante;
+    };
+}
+
+QString Executer(const QString& programme, const QStringList& arguments)
+{
+    QProcess processus;
+    processus.start(programme, arguments);
+    processus.waitForFinished();
+    return QString::fromUtf8(processus.readAllStandardOutput());
+}
+
+} // namespace
+
+class TestImpression : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FenetreCablee> f;
+    QTemporaryDir dossier;
+
+private slots:
+    void init() { f = std::make_unique<FenetreCablee>(); }
+    void cleanup() { f.reset(); }
+
+    void unePageAvecLaFenetreAuCoin()
+    {
+        if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
+            QSKIP("pdftoppm manque ('make test' l'installe)");
+        const QString pdf = dossier.filePath("page.pdf");
+        (*f)->utiliserImprimante(VersPdf(pdf));
+        QApplication::clipboard()->setText("avant");
+
+        QVERIFY(!MessagePendant([&] { (*f)->ui().mnuImprimer->trigger(); }));
+
+        QVERIFY(Executer("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+1\\n")));
+        QCOMPARE(QApplication::clipboard()->text(), "avant");
+        QLabel* picDest = (*f)->ui().picDest;
+        QVERIFY(!picDest->isVisible());
+        const QSize instantane = picDest->pixmap().size();
+        QCOMPARE(instantane, (*f)->size());
+
+        // At 96 dpi the page shows the picture pixel for pixel, from the printable area's corner.
+        Executer("pdftoppm", {"-r", "96", "-png", "-singlefile", pdf, dossier.filePath("page")});
+        const QImage page(dossier.filePath("page.png"));
+        QVERIFY(!page.isNull());
+        QRect dessin;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (page.pixelColor(x, y).lightness() < 250)
+                    dessin |= QRect(x, y, 1, 1);
+        const QPoint origine = QPrinter().pageLayout().paintRectPixels(96).topLeft();
+        QVERIFY2((dessin.topLeft() - origine).manhattanLength() <= 2,
+                 qPrintable(QString("%1,%2").arg(dessin.x()).arg(dessin.y())));
+        QVERIFY(qAbs(dessin.width() - instantane.width()) <= 2);
+        QVERIFY(qAbs(dessin.height() - instantane.height()) <= 2);
+    }
+
+    void echecs_data()
+    {
+        QTest::addColumn<FrmCalcul::FabriqueImprimante>("imprimante");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("aucune imprimante") << FrmCalcul::FabriqueImprimante([] { return nullptr; })
+                                           << "Impression impossible - aucune imprimante n'est installée";
+        QTest::newRow("refus") << VersPdf("/dossier/absent/page.pdf")
+                               << "Impression impossible - l'imprimante a refusé le travail";
+    }
+
+    void echecs()
+    {
+        QFETCH(FrmCalcul::FabriqueImprimante, imprimante);
+        QFETCH(QString, message);
+        (*f)->utiliserImprimante(imprimante);
+        if (message.contains("refusé"))
+            QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        const auto vu = MessagePendant([&] { (*f)->ui().mnuImprimer->trigger(); });
+        QVERIFY(vu);
+        QCOMPARE(vu->titre, "Attention");
+        QCOMPARE(vu->texte, message);
+        QCOMPARE(vu->icone, QMessageBox::NoIcon);
+        // The program goes on.
+        f->remplir({{"txtDebOri", "440"}, {"txtPdes", "4"}});
+        (*f)->ui().cmdEvaluer->click();
+        QCOMPARE(f->etiquette("lblDebRes")->text(), "508");
+    }
+};
+
+QTEST_MAIN(TestImpression)
+#include "impression_test.moc"

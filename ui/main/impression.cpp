@@ -1,0 +1,35 @@
+#include "impression.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+std::unique_ptr<QPrinter> ImprimanteParDefaut()
+{
+    const QPrinterInfo defaut = QPrinterInfo::defaultPrinter();
+    if (defaut.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(defaut, QPrinter::HighResolution);
+}
+
+std::optional<QString> ImprimerImage(QPrinter& imprimante, const QPixmap& image)
+{
+    const QString nom = imprimante.printerName();
+    const QString refus =
+        nom.isEmpty()
+            ? QStringLiteral("Impression impossible - l'imprimante a refusé le travail")
+            : QStringLiteral("Impression impossible - l'imprimante « %1 » a refusé le travail").arg(nom);
+    QPainter peintre;
+    if (!peintre.begin(&imprimante))
+        return refus;
+    // One screen pixel is 1/96 inch, whatever the printer's resolution.
+    constexpr double PointsEcran = 96.0;
+    const double echelle = imprimante.resolution() / PointsEcran;
+    const QSizeF taille = QSizeF(image.size()) / image.devicePixelRatio() * echelle;
+    peintre.drawPixmap(QRectF(QPointF(0, 0), taille), image, QRectF(image.rect()));
+    if (!peintre.end() || imprimante.printerState() == QPrinter::Error ||
+        imprimante.printerState() == QPrinter::Aborted)
+        return refus;
+    return std::nullopt;
+}
