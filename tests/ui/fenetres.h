@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 // The main window as the program builds it: designed, wired, shown and active.
@@ -22,6 +23,18 @@ public:
 
 private:
     FrmCalcul fenetre_;
+};
+
+// Base of the window tests: a fresh wired window for each test and data row.
+class TestFenetre : public QObject {
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<FenetreCablee> f;
+
+private slots:
+    void init() { f = std::make_unique<FenetreCablee>(); }
+    void cleanup() { f.reset(); }
 };
 
 // Runs `action` on the modal window as soon as one is open (a message box,

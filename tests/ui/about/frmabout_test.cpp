@@ -7,10 +7,8 @@
 
 #include <memory>
 
-class TestFrmAbout : public QObject {
+class TestFrmAbout : public TestFenetre {
     Q_OBJECT
-
-    std::unique_ptr<FenetreCablee> f;
 
     // Opens the About window and runs `pendant` on it while it is open; it
     // must close the window.
@@ -29,9 +27,6 @@ class TestFrmAbout : public QObject {
     }
 
 private slots:
-    void init() { f = std::make_unique<FenetreCablee>(); }
-    void cleanup() { f.reset(); }
-
     void versionAChaqueOuverture()
     {
         for (int fois = 0; fois < 2; ++fois) {

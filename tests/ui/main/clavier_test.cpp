@@ -11,10 +11,8 @@
 
 #include <memory>
 
-class TestClavier : public QObject {
+class TestClavier : public TestFenetre {
     Q_OBJECT
-
-    std::unique_ptr<FenetreCablee> f;
 
     // Types into a field from empty; each key is pressed, then released.
     QLineEdit* taperDans(const QString& nom, const QString& frappe)
@@ -27,9 +25,6 @@ class TestClavier : public QObject {
     }
 
 private slots:
-    void init() { f = std::make_unique<FenetreCablee>(); }
-    void cleanup() { f.reset(); }
-
     void filtre_data()
     {
         QTest::addColumn<int>("code");

@@ -26,10 +26,8 @@ const QString NonNumerique = "Zone numérique - Veuillez modifier ces paramétre
 
 } // namespace
 
-class TestCommandes : public QObject {
+class TestCommandes : public TestFenetre {
     Q_OBJECT
-
-    std::unique_ptr<FenetreCablee> f;
 
     void executer(const QString& commande)
     {
@@ -55,9 +53,6 @@ class TestCommandes : public QObject {
     }
 
 private slots:
-    void init() { f = std::make_unique<FenetreCablee>(); }
-    void cleanup() { f.reset(); }
-
     void calcul_data()
     {
         QTest::addColumn<Textes>("saisie");
@@ -203,10 +198,13 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<Textes>("ecrit"); // labels emptied, defaults written back
 
-        QTest::newRow("zero absolu")
-            << Avec(Reference, {{"txtTemp", "15"}}) << Textes{{"txtTemp", "-273,16"}, {"txtNbInj", "0"}} << "debit"
-            << "Calcul impossible - les paramétres donnent une division par zéro"
-            << Textes{{"lblVeCyl", ""}, {"lblVeMoteur", ""}, {"lblDebInj", ""}, {"txtNbInj", "4"}};
+        QTest::newRow("zero absolu") << Avec(Reference, {{"txtTemp", "15"}})
+                                     << Textes{{"txtTemp", "-273,16"}, {"txtNbInj", "0"}} << "debit"
+                                     << "Calcul impossible - les paramétres donnent une division par zéro"
+                                     << Textes{{"lblVeCyl", ""},
+                                               {"lblVeMoteur", ""},
+                                               {"lblDebInj", ""},
+                                               {"txtNbInj", "4"}};
         QTest::newRow("trop grand") << Reference
                                     << Textes{{"txtCyl", "1" + QString(200, '0')},
                                               {"txtRegMax", "1" + QString(200, '0')}}

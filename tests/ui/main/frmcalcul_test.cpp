@@ -124,17 +124,12 @@ QStringList Noms(const QList<QObject*>& objets)
 
 } // namespace
 
-class TestFrmCalcul : public QObject {
+class TestFrmCalcul : public TestFenetre {
     Q_OBJECT
-
-    std::unique_ptr<FenetreCablee> f;
 
     QWidget* controle(const QString& nom) { return (*f)->findChild<QWidget*>(nom); }
 
 private slots:
-    void init() { f = std::make_unique<FenetreCablee>(); }
-    void cleanup() { f.reset(); }
-
     void controle_data()
     {
         QTest::addColumn<QString>("genre");

@@ -31,16 +31,11 @@ QString Executer(const QString& programme, const QStringList& arguments)
 
 } // namespace
 
-class TestImpression : public QObject {
+class TestImpression : public TestFenetre {
     Q_OBJECT
-
-    std::unique_ptr<FenetreCablee> f;
     QTemporaryDir dossier;
 
 private slots:
-    void init() { f = std::make_unique<FenetreCablee>(); }
-    void cleanup() { f.reset(); }
-
     void unePageAvecLaFenetreAuCoin()
     {
         if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
