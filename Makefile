@@ -3,10 +3,11 @@
 #             then the whole suite again under AddressSanitizer and UBSan
 # make bench  benchmarks, optimised build
 # make fuzz   the core's libFuzzer target for FUZZ_SECONDS (60 by default)
+# make package  the Debian package and the source archive, in build/release
 # make clean  removes every build
 
 # Debian 12 packages each part of the work needs.
-PACKAGES_BUILD := cmake ninja-build g++ libgtest-dev qt6-base-dev qt6-translations-l10n
+PACKAGES_BUILD := cmake ninja-build g++ libgtest-dev qt6-base-dev qt6-translations-l10n dpkg-dev
 PACKAGES_BENCH := libbenchmark-dev
 PACKAGES_FUZZ  := clang libclang-rt-14-dev
 # The real-window tests: a private X server, a window manager, keys, the
@@ -15,11 +16,13 @@ PACKAGES_REEL  := xvfb openbox xdotool x11-utils wmctrl xclip imagemagick \
                   dbus-daemon at-spi2-core python3-pyatspi
 # The printing tests: a private CUPS server, and PDF pages turned into pictures.
 PACKAGES_IMPRESSION := cups-daemon cups-client poppler-utils
+# The package test: what validates the desktop entry and the AppStream file.
+PACKAGES_PAQUET := desktop-file-utils appstream
 
 FUZZ_SECONDS ?= 60
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test bench fuzz clean deps-build deps-bench deps-fuzz deps-test
+.PHONY: run test bench fuzz package clean deps-build deps-bench deps-fuzz deps-test
 
 # Installs the packages of $(1) that dpkg does not know as installed; nothing when all are.
 define installer
@@ -45,7 +48,7 @@ deps-build:
 deps-bench: deps-build
 
 deps-test: deps-test
-	$(call installer,$(PACKAGES_REEL) $(PACKAGES_IMPRESSION))
+	$(call installer,$(PACKAGES_REEL) $(PACKAGES_IMPRESSION) $(PACKAGES_PAQUET))
 
 deps-fuzz: deps-build
 	$(call installer,$(PACKAGES_FUZZ))
@@ -70,6 +73,10 @@ fuzz: deps-fuzz
 	mkdir -p build/fuzz/corpus
 	build/fuzz/tests/core/corvane_core_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
 	    -artifact_prefix=build/fuzz/ build/fuzz/corpus
+
+package: deps-build
+	$(call construire,release)
+	cd build/release && cpack && cpack --config CPackSourceConfig.cmake
 
 clean:
 	rm -rf build

@@ -1,0 +1,22 @@
+# `make package`: a Debian package of the program, and a source archive.
+set(CPACK_PACKAGE_NAME corvane)
+set(CPACK_PACKAGE_VENDOR "Corvane")
+set(CPACK_PACKAGE_CONTACT "L'équipe Corvane <corvane@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "injector sizing calculator for petrol engine tuners")
+set(CPACK_PACKAGE_DESCRIPTION "Sizes fuel injectors from ten engine parameters, re-rates an injector's \
+flow at a new fuel pressure and shows the air/fuel ratio of the typed lambda.")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://corvane.example.org")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+# Dependencies come from the libraries the program links, never by hand.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's French texts are data, not a linked library: the one thing named by hand.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_IGNORE_FILES "/build/" "/\\\\.git/" "/\\\\.cache/")
+
+include(CPack)
