@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Prints what a screen reader finds in a running program's windows, through
-the accessibility bus: one line per object, its role, its name and, for a
-text field, its text, in the tree's order, indented by depth.
+the accessibility bus: one line per object, its role, its name, its
+description and, for a text field, its text, in the tree's order, indented
+by depth.
 
 Usage: lire_fenetre.py PROGRAM_NAME
 """
@@ -11,7 +12,7 @@ import pyatspi
 
 
 def parcourir(objet, profondeur):
-    ligne = f"{'  ' * profondeur}{objet.getRoleName()}\t{objet.name}"
+    ligne = f"{'  ' * profondeur}{objet.getRoleName()}\t{objet.name}\t{objet.description}"
     if objet.getRole() == pyatspi.ROLE_TEXT:
         ligne += "\t" + objet.queryText().getText(0, -1)
     print(ligne)
