@@ -7,7 +7,8 @@
 # make clean  removes every build
 
 # Debian 12 packages each part of the work needs.
-PACKAGES_BUILD := cmake ninja-build g++ libgtest-dev qt6-base-dev qt6-translations-l10n dpkg-dev
+PACKAGES_BUILD := cmake ninja-build g++ libgtest-dev qt6-base-dev qt6-translations-l10n fonts-liberation \
+                  dpkg-dev
 PACKAGES_BENCH := libbenchmark-dev
 PACKAGES_FUZZ  := clang libclang-rt-14-dev
 # The real-window tests: a private X server, a window manager, keys, the

@@ -13,8 +13,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # Dependencies come from the libraries the program links, never by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's French texts are data, not a linked library: the one thing named by hand.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+# Qt's French texts and the fallback fonts are data, not linked libraries:
+# the only packages named by hand.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-liberation")
 
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_IGNORE_FILES "/build/" "/\\\\.git/" "/\\\\.cache/")

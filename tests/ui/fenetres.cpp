@@ -1,6 +1,7 @@
 #include "fenetres.h"
 
 #include "cablage.h"
+#include "demarrage.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -27,8 +28,9 @@ void FiltrerMessages(QtMsgType type, const QMessageLogContext& contexte, const Q
 FenetreCablee::FenetreCablee()
 {
     // After Qt Test has installed its own handler, which the filter hands on to.
-    static const bool filtreInstalle = (messagesSuivants = qInstallMessageHandler(FiltrerMessages), true);
-    Q_UNUSED(filtreInstalle);
+    static const bool prete =
+        (messagesSuivants = qInstallMessageHandler(FiltrerMessages), PreparerApplication(*qApp), true);
+    Q_UNUSED(prete);
     Cabler(fenetre_);
     fenetre_.show();
     fenetre_.activateWindow();

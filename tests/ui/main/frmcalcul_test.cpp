@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 #include <memory>
@@ -280,6 +281,21 @@ private slots:
         QCOMPARE(police.family(), famille);
         QCOMPARE(police.pointSize(), 8);
         QVERIFY(!police.bold());
+    }
+
+    void aucunTexteCoupe()
+    {
+        // With the fonts actually used, whichever the system had.
+        for (QLabel* etiquette : (*f)->findChildren<QLabel*>()) {
+            const int largeur = etiquette->fontMetrics().horizontalAdvance(etiquette->text());
+            QVERIFY2(largeur <= etiquette->contentsRect().width(),
+                     qPrintable(etiquette->objectName() + " : " + QFontInfo(etiquette->font()).family()));
+        }
+        for (QPushButton* bouton : (*f)->findChildren<QPushButton*>()) {
+            const int largeur = bouton->fontMetrics().horizontalAdvance(QString(bouton->text()).remove('&')) +
+                                2 * bouton->style()->pixelMetric(QStyle::PM_ButtonMargin);
+            QVERIFY2(largeur <= bouton->width(), qPrintable(bouton->objectName()));
+        }
     }
 
     void menus()

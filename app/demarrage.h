@@ -1,0 +1,8 @@
+#pragma once
+
+class QApplication;
+
+// What the program sets up before its first window: Qt's own texts (a
+// field's context menu, standard buttons) in French, and deliberate
+// fallbacks for the design's fonts where the system lacks them.
+void PreparerApplication(QApplication& application);
