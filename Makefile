@@ -47,6 +47,7 @@ deps-build:
 	$(call installer,$(PACKAGES_BUILD) $(PACKAGES_BENCH))
 
 deps-bench: deps-build
+	$(call installer,xvfb)
 
 deps-test: deps-test
 	$(call installer,$(PACKAGES_REEL) $(PACKAGES_IMPRESSION) $(PACKAGES_PAQUET))
@@ -68,6 +69,8 @@ bench: deps-bench
 	$(call construire,release)
 	build/release/bench/corvane_core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="*.warning=false" build/release/bench/corvane_commandes_bench
+	xvfb-run -a python3 bench/demarrage/demarrage.py build/release/bench/corvane_demarrage_bench \
+	    build/release/bench/corvane_demarrage_plancher
 
 fuzz: deps-fuzz
 	$(call construire,fuzz)

@@ -36,7 +36,7 @@ demarrer_affichage() {
     PRIVE=$(mktemp -d)
     trap arreter_tout EXIT
     export XDG_RUNTIME_DIR=$PRIVE HOME=$PRIVE
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$PRIVE/affichage" 2>"$PRIVE/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$PRIVE/affichage" 2>"$PRIVE/xvfb.log" &
     attendre '[ -s "$PRIVE/affichage" ]'
     export DISPLAY=":$(cat "$PRIVE/affichage")"
     openbox --sm-disable >"$PRIVE/openbox.log" 2>&1 &

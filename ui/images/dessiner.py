@@ -97,14 +97,15 @@ def icone16():
     return p
 
 
-def injecteur():
-    """93 x 73, RGB: a side view of a top-feed injector, greys on grey."""
+def injecteur(echelle=1):
+    """93 x 73 (times echelle, for high-DPI screens), RGB: a side view of a
+    top-feed injector, greys on grey."""
     fond = (192, 192, 192)
-    image = [[fond] * 93 for _ in range(73)]
+    image = [[fond] * (93 * echelle) for _ in range(73 * echelle)]
 
     def rectangle(x0, y0, x1, y1, couleur):
-        for y in range(y0, y1):
-            for x in range(x0, x1):
+        for y in range(y0 * echelle, y1 * echelle):
+            for x in range(x0 * echelle, x1 * echelle):
                 image[y][x] = couleur
 
     sombre, moyen, clair, blanc = (96, 96, 96), (128, 128, 128), (160, 160, 160), (224, 224, 224)
@@ -134,6 +135,8 @@ def main():
         f.write(ico([petite, vide]))
     with open("injecteur.png", "wb") as f:
         f.write(png(93, 73, injecteur(), 2))
+    with open("injecteur@2x.png", "wb") as f:
+        f.write(png(186, 146, injecteur(2), 2))
 
 
 if __name__ == "__main__":

@@ -1,0 +1,44 @@
+#!/usr/bin/env python3
+"""Start-up benchmark: runs Corvane's start-up and the bare Qt floor in turns,
+each from process start to its window's first paint, and reports the median
+time and the peak resident memory of each, and their ratios.
+
+Usage: demarrage.py CORVANE FLOOR [RUNS]
+"""
+import statistics
+import subprocess
+import sys
+import time
+
+
+def mesurer(programme):
+    """Seconds from launch to the first paint, and peak resident memory in KiB."""
+    debut = time.perf_counter()
+    processus = subprocess.Popen([programme], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    ligne = processus.stdout.readline()
+    duree = time.perf_counter() - debut
+    with open(f"/proc/{processus.pid}/status") as etat:
+        pic = next(int(l.split()[1]) for l in etat if l.startswith("VmHWM:"))
+    processus.wait()
+    if ligne.strip() != b"peint":
+        sys.exit(f"{programme} n'a pas peint sa fenêtre")
+    return duree, pic
+
+
+def main():
+    corvane, plancher = sys.argv[1], sys.argv[2]
+    tours = int(sys.argv[3]) if len(sys.argv) > 3 else 30
+    mesures = {corvane: [], plancher: []}
+    for _ in range(tours):
+        for programme in (plancher, corvane):  # in turns, so drift hits both alike
+            mesures[programme].append(mesurer(programme))
+    t = {p: statistics.median(d for d, _ in m) * 1000 for p, m in mesures.items()}
+    r = {p: statistics.median(k for _, k in m) / 1024 for p, m in mesures.items()}
+    print(f"démarrage  Corvane {t[corvane]:7.1f} ms   plancher {t[plancher]:7.1f} ms   "
+          f"rapport {t[corvane] / t[plancher]:.2f} (cible 1,15)")
+    print(f"mémoire    Corvane {r[corvane]:7.1f} Mio  plancher {r[plancher]:7.1f} Mio  "
+          f"rapport {r[corvane] / r[plancher]:.2f} (cible 1,10)")
+
+
+if __name__ == "__main__":
+    main()
