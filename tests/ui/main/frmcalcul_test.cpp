@@ -4,6 +4,7 @@
 
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
@@ -296,6 +297,15 @@ private slots:
                                 2 * bouton->style()->pixelMetric(QStyle::PM_ButtonMargin);
             QVERIFY2(largeur <= bouton->width(), qPrintable(bouton->objectName()));
         }
+    }
+
+    void menuContextuelEnFrancais()
+    {
+        const std::unique_ptr<QMenu> menu(f->champ("txtCyl")->createStandardContextMenu());
+        QStringList textes;
+        for (const QAction* action : menu->actions())
+            textes << action->text();
+        QVERIFY2(textes.join(' ').remove('&').contains("Copier"), qPrintable(textes.join(' ')));
     }
 
     void menus()
