@@ -27,9 +27,12 @@ void FiltrerMessages(QtMsgType type, const QMessageLogContext& contexte, const Q
 
 FenetreCablee::FenetreCablee()
 {
-    // After Qt Test has installed its own handler, which the filter hands on to.
-    static const bool prete =
-        (messagesSuivants = qInstallMessageHandler(FiltrerMessages), PreparerApplication(*qApp), true);
+    // Once, and after Qt Test has installed its own message handler, which the filter hands on to.
+    static const bool prete = [] {
+        messagesSuivants = qInstallMessageHandler(FiltrerMessages);
+        PreparerApplication(*qApp);
+        return true;
+    }();
     Q_UNUSED(prete);
     Cabler(fenetre_);
     fenetre_.show();
