@@ -47,7 +47,7 @@ deps-build:
 	$(call installer,$(PACKAGES_BUILD) $(PACKAGES_BENCH))
 
 deps-bench: deps-build
-	$(call installer,xvfb)
+	$(call installer,xvfb python3)
 
 deps-test: deps-test
 	$(call installer,$(PACKAGES_REEL) $(PACKAGES_IMPRESSION) $(PACKAGES_PAQUET))
