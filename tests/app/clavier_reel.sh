@@ -55,7 +55,7 @@ taper "70"
 touches Tab Tab               # txtLambda, "0,88"
 touches End BackSpace BackSpace BackSpace BackSpace
 taper "1.2"                   # the point becomes a comma
-sleep 0.3
+attendre '[[ "$(lire 2>/dev/null)" == *17,64* ]]'
 arbre=$(lire)
 present text Lambda "" "1,2"
 present label 17,64 "Lambda, A/F"
@@ -68,8 +68,7 @@ sleep 0.3
 arbre=$(lire)
 present label Résultats "Volume essence, cm3/min par cylindre"
 touches alt+c
-sleep 0.5
-
+attendre 'lire 2>/dev/null | grep -cP "^\s+label\t228\t" >/dev/null'
 arbre=$(lire)
 present text "Cylindrée Moteur" cm3 1998
 present text "Régime Maxi" tr/mn 7000

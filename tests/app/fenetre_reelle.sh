@@ -42,9 +42,7 @@ import -window "$id" -frame "${ARTEFACTS:-.}/fenetre-principale.png"
 
 # "&Quitter" with real keys: Alt+F opens "&Fichier", Q its "&Quitter".
 xdotool windowactivate --sync "$id"
-xdotool key alt+f
-sleep 0.3
-xdotool key q
+menu "$pid" q
 statut=0
 wait "$pid" || statut=$?
 [ "$statut" = 0 ] || echec "« Quitter » : statut $statut"

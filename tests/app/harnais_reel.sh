@@ -21,6 +21,16 @@ fenetre() {
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
 }
 
+# menu PID LETTRE: opens "&Fichier" with Alt+F in the program PID, waits for
+# its list to show, then types the item's access key.
+menu() {
+    local avant
+    avant=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | wc -l)
+    xdotool key alt+f
+    attendre "[ \$(xdotool search --onlyvisible --pid $1 2>/dev/null | wc -l) -gt $avant ]"
+    xdotool key "$2"
+}
+
 arreter_tout() {
     local pid
     for pid in $(jobs -p); do kill "$pid" 2>/dev/null || true; done

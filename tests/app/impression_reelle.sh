@@ -12,19 +12,15 @@ for outil in pdfinfo pdftoppm compare convert; do
 done
 
 "$programme" &
+pid=$!
 attendre '[ -n "$(fenetre Corvane)" ]'
 id=$(fenetre Corvane)
 xdotool windowactivate --sync "$id"
 xdotool type --delay 60 1998
 
-imprimer() {
-    xdotool key alt+f
-    sleep 0.3
-    xdotool key i
-}
-imprimer
+menu "$pid" i
 attendre '[ "$(ls "$SORTIE" | wc -l)" = 1 ]'
-imprimer
+menu "$pid" i
 attendre '[ "$(ls "$SORTIE" | wc -l)" = 2 ]'
 attendre '[ "$(lpstat -W completed -o corvane | wc -l)" = 2 ]'
 
