@@ -16,7 +16,7 @@ bool EcranLisible()
 
 } // namespace
 
-void CaptureEcran(int mode, QLabel& cible)
+void CaptureEcran(int, QLabel& cible)
 {
     QWidget* fenetre = QApplication::activeWindow();
     if (!fenetre)
@@ -28,7 +28,7 @@ void CaptureEcran(int mode, QLabel& cible)
     QPixmap image;
     QScreen* ecran = fenetre->screen();
     if (EcranLisible() && ecran) {
-        const QRect zone = mode != 0 ? fenetre->frameGeometry() : ecran->geometry();
+        const QRect zone = fenetre->frameGeometry();
         const QPoint coin = zone.topLeft() - ecran->geometry().topLeft();
         image = ecran->grabWindow(0, coin.x(), coin.y(), zone.width(), zone.height());
     }
