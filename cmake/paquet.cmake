@@ -3,8 +3,10 @@ set(CPACK_PACKAGE_NAME corvane)
 set(CPACK_PACKAGE_VENDOR "Corvane")
 set(CPACK_PACKAGE_CONTACT "L'équipe Corvane <corvane@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "injector sizing calculator for petrol engine tuners")
-set(CPACK_PACKAGE_DESCRIPTION "Sizes fuel injectors from ten engine parameters, re-rates an injector's \
-flow at a new fuel pressure and shows the air/fuel ratio of the typed lambda.")
+# Debian's control file keeps lines within 80 columns: the line breaks are the package's own.
+set(CPACK_PACKAGE_DESCRIPTION "Sizes fuel injectors from ten engine parameters, re-rates an injector's
+flow at a new fuel pressure and shows the air/fuel ratio of the typed lambda.
+The window is in French, with the decimal comma.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://corvane.example.org")
 set(CPACK_STRIP_FILES ON)
 
