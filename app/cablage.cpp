@@ -14,7 +14,7 @@ void Cabler(FrmCalcul& f)
     QObject::connect(ui.mnuImprimer, &QAction::triggered, &f, &FrmCalcul::mnuImprimer_Click);
     QObject::connect(ui.mnuQuitter, &QAction::triggered, &f, &FrmCalcul::mnuQuitter_Click);
     QObject::connect(ui.mnuhelp, &QAction::triggered, &f, &FrmCalcul::mnuhelp_Click);
-    // The About window exists only from its first opening on.
+    // Each opening of the About window builds one, to be wired before it shows.
     QObject::connect(&f, &FrmCalcul::frmAboutCree, &f, qOverload<FrmAbout&>(&Cabler));
 }
 

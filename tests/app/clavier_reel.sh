@@ -78,4 +78,18 @@ present label 12,94 "Lambda, A/F"
 present label 194 "Volume essence, cm3/min par cylindre"
 present label 46 "Volume essence, Litre/Heure"
 present label 228 "Débit injecteur, cm3/min"
+
+# A French keyboard: dead ^ and ¨ composed with a letter, and the key é, type
+# nothing in a sizing field, nor in the lambda field, whose ratio stays.
+command -v setxkbmap >/dev/null || { echo "IGNORÉ : setxkbmap manque ('make test' l'installe)"; exit 77; }
+setxkbmap fr
+francais() { touches End 1 dead_circumflex e dead_diaeresis u eacute 2; }
+francais                      # in txtNbInj, "4"
+touches shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+francais                      # in txtLambda, "0,88"
+attendre '[[ "$(lire 2>/dev/null)" == *0,8812* ]]'
+arbre=$(lire)
+present text "Nb Injecteurs" "" 412
+present text Lambda "" "0,8812"
+present label 12,95 "Lambda, A/F"
 echo "clavier réel : correct"

@@ -117,3 +117,21 @@ FIN
     lpadmin -p corvane -E -v "corvane-fichier:$SORTIE" -m raw 2>/dev/null
     lpadmin -d corvane
 }
+
+# demarrer_weston: a headless Wayland compositor with XWayland, private to the
+# test. WAYLAND_DISPLAY names it for native clients; AFFICHAGE_XWAYLAND is the
+# X display of its XWayland. No key event of the test reaches it.
+demarrer_weston() {
+    local outil
+    for outil in weston Xwayland; do
+        command -v "$outil" >/dev/null || { echo "IGNORÉ : $outil manque ('make test' l'installe)"; exit 77; }
+    done
+    ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
+        { echo "IGNORÉ : qt6-wayland manque ('make test' l'installe)"; exit 77; }
+    mkdir -p -m 1777 /tmp/.X11-unix # where XWayland's socket goes
+    export WAYLAND_DISPLAY=corvane-wayland
+    weston --backend=headless-backend.so --xwayland --socket="$WAYLAND_DISPLAY" --idle-time=0 \
+        >"$PRIVE/weston.log" 2>&1 &
+    attendre 'grep -q "xserver listening on display" "$PRIVE/weston.log"'
+    AFFICHAGE_XWAYLAND=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$PRIVE/weston.log")
+}

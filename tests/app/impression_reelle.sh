@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # "&Imprimer" in the real program, with real keys, on a private CUPS queue:
 # each print is one job of one page whose top-left corner holds the window as
-# it is on screen, title bar and border included, at its screen size.
+# it is on screen, title bar and border included, at its screen size. Then,
+# under a Wayland compositor, as an XWayland client and as a native one, the
+# command run through the accessibility bus prints the window as it draws
+# itself, not a black box.
 set -euo pipefail
 source "$(dirname "$0")/harnais_reel.sh"
+demarrer_accessibilite "$@"
 programme=$1
 demarrer_affichage
 demarrer_cups
@@ -60,4 +64,28 @@ convert "$PRIVE/imprime.png" -blur 0x1 "$PRIVE/imprime-flou.png"
 convert "$PRIVE/ecran.png" +repage -colorspace Gray -blur 0x1 "$PRIVE/ecran-flou.png"
 correlation=$(compare -metric NCC "$PRIVE/imprime-flou.png" "$PRIVE/ecran-flou.png" null: 2>&1 || true)
 awk -v c="$correlation" 'BEGIN { exit !(c >= 0.9) }' || echec "l'image imprimée n'est pas la fenêtre (corrélation $correlation)"
-echo "impression réelle : correcte (corrélation $correlation)"
+
+# Wayland: the screen gives no pixels, and the window draws itself, menu bar
+# and client area, 551 pixels wide over 224 and a menu bar.
+kill "$pid"
+wait "$pid" || true
+demarrer_weston
+for plateforme in xcb wayland; do
+    avant=$(ls "$SORTIE" | wc -l)
+    DISPLAY=$AFFICHAGE_XWAYLAND QT_QPA_PLATFORM=$plateforme "$programme" &
+    pid=$!
+    attendre '[[ "$(lire 2>/dev/null)" == *12,94* ]]'
+    /usr/bin/python3 "$(dirname "$0")/lire_fenetre.py" --action Imprimer corvane
+    attendre '[ "$(lpstat -W completed -o corvane | wc -l)" = $((avant + 1)) ]'
+    kill "$pid"
+    wait "$pid" || true
+    pdftoppm -r 96 -png -singlefile "$SORTIE/travail-$((avant + 1))" "$PRIVE/page-$plateforme"
+    cp "$PRIVE/page-$plateforme.png" "${ARTEFACTS:-.}/page-imprimee-wayland-$plateforme.png"
+    mesure=$(convert "$PRIVE/page-$plateforme.png" -fuzz 3% -trim +repage -colorspace Gray \
+        -format '%w %h %[fx:mean]' info:)
+    read -r pl ph clarte <<<"$mesure"
+    ((pl >= 549 && pl <= 553 && ph >= 224 + 15 && ph <= 224 + 40)) ||
+        echec "$plateforme sous Wayland : image imprimée de ${pl}x${ph}"
+    awk -v c="$clarte" 'BEGIN { exit !(c >= 0.6) }' || echec "$plateforme sous Wayland : image sombre ($clarte)"
+done
+echo "impression réelle : correcte (corrélation $correlation ; Wayland et XWayland)"

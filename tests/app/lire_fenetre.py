@@ -7,6 +7,8 @@ description and, for a text field, its text, in the tree's order, indented
 by depth.
 lire_fenetre.py --hors-cadre PROGRAM: the objects that stick out of the
 frame (panel) that holds them, on screen; nothing when every one is inside.
+lire_fenetre.py --action NAME PROGRAM: runs the first action of the menu item
+called NAME, as a screen reader's user does, where no key reaches the program.
 """
 import sys
 
@@ -42,13 +44,27 @@ def hors_cadre(objet, _profondeur):
             print(f"{enfant.name} ({g},{h})-({d},{b}) hors de {objet.name} ({gauche},{haut})-({droite},{bas})")
 
 
+def agir(nom):
+    def visiter(objet, _profondeur):
+        if objet.getRole() == pyatspi.ROLE_MENU_ITEM and objet.name == nom:
+            objet.queryAction().doAction(0)
+            raise StopIteration
+    return visiter
+
+
 def main():
-    visiter = hors_cadre if sys.argv[1] == "--hors-cadre" else ecrire
+    if sys.argv[1] == "--action":
+        visiter = agir(sys.argv[2])
+    else:
+        visiter = hors_cadre if sys.argv[1] == "--hors-cadre" else ecrire
     bureau = pyatspi.Registry.getDesktop(0)
     for application in bureau:
         if application is not None and application.name == sys.argv[-1]:
-            parcourir(application, 0, visiter)
-            return 0
+            try:
+                parcourir(application, 0, visiter)
+            except StopIteration:
+                return 0
+            return 1 if sys.argv[1] == "--action" else 0
     print(f"{sys.argv[-1]} : absent du bus d'accessibilité", file=sys.stderr)
     return 1
 

@@ -1,5 +1,7 @@
 #include "frmabout.h"
 
+#include "polices.h"
+
 #include <corvane/version.h>
 
 FrmAbout::FrmAbout(QWidget* proprietaire)
@@ -7,6 +9,7 @@ FrmAbout::FrmAbout(QWidget* proprietaire)
                                 Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     ui_.setupUi(this);
+    PolicesDeConception(*this);
     // The design places the client area at a fixed point of the screen, which
     // a designed top-level window only keeps through its geometry.
     setGeometry(QRect(property("positionEcran").toPoint(), size()));
@@ -27,8 +30,12 @@ void FrmAbout::cmdOK_Click()
 
 void FrmAbout::showEvent(QShowEvent* evenement)
 {
-    // Each opening starts as the design does, with the focus on OK.
-    ui_.cmdOK->setFocus();
-    emit Load();
+    // Loaded once, when first shown; the system showing it again (back from
+    // another desktop, say) is no new load.
+    if (!charge_) {
+        charge_ = true;
+        ui_.cmdOK->setFocus();
+        emit Load();
+    }
     QDialog::showEvent(evenement);
 }

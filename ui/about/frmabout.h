@@ -28,4 +28,5 @@ protected:
 
 private:
     Ui::frmAbout ui_;
+    bool charge_ = false;
 };

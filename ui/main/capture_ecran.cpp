@@ -1,17 +1,39 @@
 #include "capture_ecran.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 
+// Platforms whose screen a program may read: the frame drawn by the window
+// manager comes with the window.
 bool EcranLisible()
 {
     const QString plateforme = QGuiApplication::platformName();
     return plateforme == QLatin1String("xcb") || plateforme == QLatin1String("windows") ||
            plateforme == QLatin1String("cocoa");
+}
+
+// What a screen that could not give its pixels hands back: nothing, or one
+// colour throughout, as the root window of XWayland does (all black). A
+// window with its texts and borders is never of one colour.
+bool SansPixels(const QPixmap& capture)
+{
+    if (capture.isNull())
+        return true;
+    const QImage image = capture.toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb premier = image.pixel(0, 0);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        if (std::any_of(ligne, ligne + image.width(), [premier](QRgb p) { return p != premier; }))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -32,7 +54,9 @@ void CaptureEcran(int, QLabel& cible)
         const QPoint coin = zone.topLeft() - ecran->geometry().topLeft();
         image = ecran->grabWindow(0, coin.x(), coin.y(), zone.width(), zone.height());
     }
-    if (image.isNull())
+    // Where the screen keeps its pixels (Wayland, XWayland, offscreen), the
+    // window draws itself: menu bar and client area, without the frame.
+    if (SansPixels(image))
         image = fenetre->grab();
     cible.setPixmap(image);
 }

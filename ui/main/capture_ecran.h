@@ -5,6 +5,7 @@ class QLabel;
 // Puts a snapshot of the active window in the picture holder, as the system
 // draws it: title bar, menu bar and border included. The print command passes
 // mode 1, the active window; no caller asks for anything else. Where the
-// program may not read the screen (Wayland, the offscreen platform), the
-// window's own rendering of itself stands in: its client area and menu bar.
+// screen does not give the window's pixels (Wayland, XWayland, the offscreen
+// platform), the window's own rendering of itself stands in: its client area
+// and menu bar.
 void CaptureEcran(int mode, QLabel& cible);

@@ -1,6 +1,7 @@
 #include "clavier.h"
 
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -55,6 +56,8 @@ bool Clavier::eventFilter(QObject* controle, QEvent* evenement)
 {
     if (role_ == Role::Apercu && evenement->type() == QEvent::KeyPress)
         return apercu(controle, *static_cast<QKeyEvent*>(evenement));
+    if (role_ == Role::Apercu && evenement->type() == QEvent::InputMethod)
+        return apercuSaisie(controle, *static_cast<QInputMethodEvent*>(evenement));
     if (role_ == Role::Relachements && evenement->type() == QEvent::KeyRelease) {
         const auto touches = static_cast<QKeyEvent*>(evenement)->modifiers();
         const int shift = (touches.testFlag(Qt::ShiftModifier) ? 1 : 0) |
@@ -88,6 +91,33 @@ bool Clavier::apercu(QObject* controle, const QKeyEvent& evenement)
     const int touche = KeyAscii >= 32 ? caractere.toUpper().unicode() : int(Qt::Key_unknown);
     QKeyEvent remplacant(QEvent::KeyPress, touche, evenement.modifiers(), QString(caractere),
                          evenement.isAutoRepeat(), evenement.count());
+    remplacementEnCours_ = true;
+    QCoreApplication::sendEvent(controle, &remplacant);
+    remplacementEnCours_ = false;
+    return true;
+}
+
+// Dead keys and compose sequences, and input methods such as IBus or Fcitx,
+// hand the field whole texts that no key press carries: each of their
+// characters goes through the preview too. Their pre-edit text is never
+// shown, since a field takes nothing but what the preview lets through.
+bool Clavier::apercuSaisie(QObject* controle, const QInputMethodEvent& evenement)
+{
+    if (remplacementEnCours_ || !qobject_cast<QLineEdit*>(controle))
+        return false;
+    QString garde;
+    for (const QChar caractere : evenement.commitString()) {
+        auto KeyAscii = static_cast<qint16>(caractere.unicode() < 128 ? caractere.unicode() : CaractereInconnu);
+        emit KeyPress(KeyAscii);
+        if (KeyAscii >= 32 && KeyAscii < 128)
+            garde += QChar(KeyAscii);
+    }
+    if (garde == evenement.commitString() && evenement.preeditString().isEmpty())
+        return false;
+    if (garde.isEmpty())
+        return true;
+    QInputMethodEvent remplacant;
+    remplacant.setCommitString(garde);
     remplacementEnCours_ = true;
     QCoreApplication::sendEvent(controle, &remplacant);
     remplacementEnCours_ = false;

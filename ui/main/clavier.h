@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class QInputMethodEvent;
 class QKeyEvent;
 class QMainWindow;
 class QWidget;
@@ -9,7 +10,8 @@ class QWidget;
 // The keyboard events of the window's handlers, taken from Qt's key events.
 //
 // KeyPress is the window's key preview: raised for every character typed in
-// any control of the window before that control sees it. In a text field the
+// any control of the window before that control sees it, whether a key press
+// or an input method (dead keys, compose sequences) delivers it. In a text field the
 // handler may change the character code, or set it to 0 to drop the
 // character. Keys that type no character (Tab, arrows, Delete, access keys)
 // are not seen.
@@ -42,6 +44,7 @@ private:
     Clavier(QObject* parent, Role role) : QObject(parent), role_(role) {}
 
     bool apercu(QObject* controle, const QKeyEvent& evenement);
+    bool apercuSaisie(QObject* controle, const QInputMethodEvent& evenement);
 
     const Role role_;
     bool remplacementEnCours_ = false;

@@ -10,6 +10,7 @@
 #include "frmabout.h"
 #include "impression.h"
 #include "nombres.h"
+#include "polices.h"
 
 #include <QApplication>
 #include <QLayout>
@@ -68,6 +69,7 @@ FrmCalcul::FrmCalcul(QWidget* parent)
       debInj_(ui_.lblDebInj, ui_.Label16), debRes_(ui_.lblDebRes, ui_.Label32),
       rapportAF_(ui_.lblAF, ui_.Label12)
 {
+    PolicesDeConception(*this);
     // The design's client area and menu bar, and not a pixel more or less.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The window opens on the first parameter, whatever control Qt's focus chain starts with.
@@ -158,9 +160,9 @@ void FrmCalcul::mnuQuitter_Click()
 
 void FrmCalcul::mnuhelp_Click()
 {
-    if (!frmAbout_) {
-        frmAbout_ = new FrmAbout(this);
-        emit frmAboutCree(*frmAbout_);
-    }
-    frmAbout_->exec();
+    // Built afresh by each opening and unloaded by every way of closing it:
+    // nothing of one opening (place, scrolled text, focus) reaches the next.
+    FrmAbout frmAbout(this);
+    emit frmAboutCree(frmAbout);
+    frmAbout.exec();
 }

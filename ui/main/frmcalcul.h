@@ -45,7 +45,7 @@ public:
     void mnuhelp_Click();
 
 signals:
-    // The About window was just created, on first use: it needs its wiring.
+    // An About window was just built, for one opening: it needs its wiring.
     void frmAboutCree(FrmAbout& frmAbout);
 
 private:
@@ -58,6 +58,5 @@ private:
     EtiquetteResultat veCyl_, veMoteur_, debInj_, debRes_, rapportAF_;
     Clavier* apercuClavier_;
     Clavier* relachementsLambda_;
-    FrmAbout* frmAbout_ = nullptr;
     FabriqueImprimante fabriqueImprimante_ = ImprimanteParDefaut;
 };

@@ -2,6 +2,7 @@
 #include "fenetres.h"
 #include "frmabout.h"
 
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -38,7 +39,8 @@ private slots:
                 about.ui().cmdOK->click();
             });
         }
-        QCOMPARE((*f)->findChildren<FrmAbout*>().size(), 1);
+        // Each closing unloaded its window.
+        QCOMPARE((*f)->findChildren<FrmAbout*>().size(), 0);
     }
 
     void fermeture_data()
@@ -60,22 +62,28 @@ private slots:
     void fermeture()
     {
         QFETCH(std::function<void(FrmAbout&)>, fermer);
-        FrmAbout* ouverte = nullptr;
+        QPointer<FrmAbout> ouverte;
         ouvrir([&](FrmAbout& about) {
             ouverte = &about;
             fermer(about);
         });
-        QVERIFY(!ouverte->isVisible());
+        QVERIFY(!ouverte); // unloaded
     }
 
-    void chaqueOuvertureCommenceSurOK()
+    void chaqueOuvertureCommenceCommeLaConception()
     {
-        ouvrir([](FrmAbout& a) {
+        int curseur = -1;
+        ouvrir([&](FrmAbout& a) {
+            curseur = a.ui().Text1->cursorPosition();
+            a.move(400, 300); // dragged away
             QTest::keyClick(a.ui().cmdOK, Qt::Key_Tab);
+            QTest::keyClick(a.ui().Text1, Qt::Key_Home);
             QTest::keyClick(a.ui().Text1, Qt::Key_Escape);
         });
-        ouvrir([](FrmAbout& a) {
+        ouvrir([&](FrmAbout& a) {
             QCOMPARE(QApplication::focusWidget(), a.ui().cmdOK);
+            QCOMPARE(a.geometry(), QRect(156, 129, 382, 263));
+            QCOMPARE(a.ui().Text1->cursorPosition(), curseur);
             a.ui().cmdOK->click();
         });
     }
@@ -91,6 +99,8 @@ private slots:
             const Ui::frmAbout& ui = a.ui();
             QCOMPARE(ui.lblTitle->text(), "Corvane");
             QCOMPARE(ui.lblTitle->font().pointSize(), 12);
+            QCOMPARE(ui.lblDescription->font().pointSizeF(), 8.25);
+            QCOMPARE(ui.cmdOK->font().pointSizeF(), 8.25);
             QVERIFY(ui.lblTitle->font().bold());
             QCOMPARE(ui.lblTitle->palette().color(QPalette::WindowText), QColor(255, 0, 0));
             QCOMPARE(ui.Text1->palette().color(QPalette::Text), QColor(0, 0, 255));

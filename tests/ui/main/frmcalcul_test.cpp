@@ -280,7 +280,7 @@ private slots:
         QFETCH(QString, famille);
         const QFont police = controle(QTest::currentDataTag())->font();
         QCOMPARE(police.family(), famille);
-        QCOMPARE(police.pointSize(), 8);
+        QCOMPARE(police.pointSizeF(), 8.25);
         QVERIFY(!police.bold());
     }
 
