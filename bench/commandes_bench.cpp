@@ -1,9 +1,12 @@
 // One whole injector sizing from the window, check to labels, beside the
 // bare computation it runs: what the window adds must stay well under a
 // millisecond.
+#include "controle.h"
 #include "debit.h"
 #include "frmcalcul.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 class BenchCommandes : public QObject {
@@ -14,14 +17,13 @@ private slots:
     {
         FrmCalcul fenetre;
         fenetre.show();
-        const Ui::frmCalcul& ui = fenetre.ui();
-        ui.txtCyl->setText("1998");
-        ui.txtRegMax->setText("7000");
-        ui.txtNbInj->setText("4");
+        Controle<QLineEdit>(fenetre, "txtCyl")->setText("1998");
+        Controle<QLineEdit>(fenetre, "txtRegMax")->setText("7000");
+        Controle<QLineEdit>(fenetre, "txtNbInj")->setText("4");
         QBENCHMARK {
             fenetre.cmdDebit_Click();
         }
-        QCOMPARE(ui.lblDebInj->text(), "228");
+        QCOMPARE(Controle<QLabel>(fenetre, "lblDebInj")->text(), "228");
     }
 
     void CalculDebit()

@@ -26,13 +26,21 @@ struct ResultatsDebit {
 };
 
 // Every intermediate of the sizing, in the order it is computed, so that a
-// tuner's hand calculation can be followed step by step.
+// tuner's hand calculation can be followed step by step. The letters are
+// those of the hand calculation.
 struct EtapesDebit {
     double r;   // filling as a fraction
-    double p;   // pressure, kPa
+    double p;   // pressure, kPa, on the scale where 1015 mbar is 101.325 kPa
     double c;   // duty cycle as a fraction
     double rho; // air density, kg/m3
-    double a, b, d, e, f, g, h, i;
+    double a;   // fuel density × lambda
+    double b;   // a × 14.7: grams of air per cm3 of fuel at this lambda
+    double d;   // rho ÷ b: cm3 of fuel per cm3 of air, times 1000
+    double e;   // displacement × maximum speed: cm3 of air drawn per minute, twice over
+    double f;   // 2 × cylinders: intake strokes per two revolutions
+    double g;   // e ÷ f: cm3 of air one cylinder draws per minute at full filling
+    double h;   // d × g: fuel for one cylinder at full filling, times 1000
+    double i;   // h × r: fuel for one cylinder at the engine's filling, times 1000
     ResultatsDebit resultats;
 };
 

@@ -68,12 +68,13 @@ nouvelle_racine() {
 }
 
 # dans ROOT COMMAND: runs the shell command as root in ROOT, with a clean
-# environment; its output goes to the log, whose end is shown if it fails.
+# environment (and this machine's display, once there is one); its output
+# goes to the log, whose end is shown if it fails.
 dans() {
     local racine=$1
     shift
     chroot "$racine" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-        HOME=/root LANG=C.UTF-8 CI="${CI:-}" DISPLAY="${DISPLAY:-}" DEBIAN_FRONTEND=noninteractive \
+        HOME=/root LANG=C.UTF-8 CI="${CI:-}" ${DISPLAY:+DISPLAY="$DISPLAY"} DEBIAN_FRONTEND=noninteractive \
         /bin/bash -c "$*" >>"$journal" 2>&1 || {
         tail -n 80 "$journal" >&2
         echec "« $* » a échoué (journal complet : $journal)"
@@ -85,10 +86,8 @@ dans() {
 # expects status 0.
 montrer_et_fermer() {
     local racine=$1 commande=$2
-    dans "$racine" "$commande" &
-    local pid=$!
-    attendre '[ -n "$(fenetre Corvane)" ]'
-    wmctrl -i -c "$(fenetre Corvane)"
+    lancer dans "$racine" "$commande"
+    wmctrl -i -c "$id"
     wait "$pid" || echec "« $commande » ne finit pas avec le statut 0"
 }
 

@@ -8,11 +8,10 @@ source "$(dirname "$0")/harnais_reel.sh"
 demarrer_accessibilite "$@"
 programme=$1
 demarrer_affichage
-command -v xclip >/dev/null || { echo "IGNORÉ : xclip manque ('make test' l'installe)"; exit 77; }
+exiger xclip setxkbmap
 
-"$programme" &
-attendre '[ -n "$(fenetre Corvane)" ]'
-xdotool windowactivate --sync "$(fenetre Corvane)"
+lancer "$programme"
+xdotool windowactivate --sync "$id"
 attendre '[[ "$(lire 2>/dev/null)" == *12,94* ]]'
 
 # present ROLE NAME DESCRIPTION [TEXT]: a screen reader finds that object.
@@ -81,7 +80,6 @@ present label 228 "Débit injecteur, cm3/min"
 
 # A French keyboard: dead ^ and ¨ composed with a letter, and the key é, type
 # nothing in a sizing field, nor in the lambda field, whose ratio stays.
-command -v setxkbmap >/dev/null || { echo "IGNORÉ : setxkbmap manque ('make test' l'installe)"; exit 77; }
 setxkbmap fr
 francais() { touches End 1 dead_circumflex e dead_diaeresis u eacute 2; }
 francais                      # in txtNbInj, "4"

@@ -7,18 +7,11 @@ source "$(dirname "$0")/harnais_reel.sh"
 programme=$1
 demarrer_affichage
 
-demarrer() {
-    "$programme" &
-    pid=$!
-    attendre '[ -n "$(fenetre Corvane)" ]'
-    id=$(fenetre Corvane)
-}
-
 taille() {
     xwininfo -id "$id" | awk '/Width:/ { l = $2 } /Height:/ { h = $2 } END { print l "x" h }'
 }
 
-demarrer
+lancer "$programme"
 mesure=$(taille)
 largeur=${mesure%x*}
 hauteur=${mesure#*x}
@@ -48,7 +41,7 @@ wait "$pid" || statut=$?
 [ "$statut" = 0 ] || echec "« Quitter » : statut $statut"
 
 # The close box: the window manager asks the window to close.
-demarrer
+lancer "$programme"
 wmctrl -i -c "$id"
 statut=0
 wait "$pid" || statut=$?

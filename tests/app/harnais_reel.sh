@@ -7,6 +7,14 @@ echec() {
     exit 1
 }
 
+# exiger OUTIL...: skips the test (status 77) when a tool it needs is missing.
+exiger() {
+    local outil
+    for outil in "$@"; do
+        command -v "$outil" >/dev/null || { echo "IGNORÉ : $outil manque ('make test' l'installe)"; exit 77; }
+    done
+}
+
 # attendre CONDITION: polls the shell condition for up to ten seconds.
 attendre() {
     for _ in $(seq 100); do
@@ -19,6 +27,15 @@ attendre() {
 # fenetre TITRE: the id of the visible window with that exact title, if any.
 fenetre() {
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
+
+# lancer COMMANDE...: starts the program in the background and waits for its
+# window; sets pid to the process and id to the window.
+lancer() {
+    "$@" &
+    pid=$!
+    attendre '[ -n "$(fenetre Corvane)" ]'
+    id=$(fenetre Corvane)
 }
 
 # menu PID LETTRE: opens "&Fichier" with Alt+F in the program PID, waits for
@@ -39,10 +56,7 @@ arreter_tout() {
 }
 
 demarrer_affichage() {
-    local outil
-    for outil in Xvfb openbox xdotool xwininfo xprop wmctrl import; do
-        command -v "$outil" >/dev/null || { echo "IGNORÉ : $outil manque ('make test' l'installe)"; exit 77; }
-    done
+    exiger Xvfb openbox xdotool xwininfo xprop wmctrl import
     PRIVE=$(mktemp -d)
     trap arreter_tout EXIT
     export XDG_RUNTIME_DIR=$PRIVE HOME=$PRIVE
@@ -58,12 +72,14 @@ demarrer_affichage() {
 # reads the windows as a screen reader does (lire_fenetre.py).
 demarrer_accessibilite() {
     if [ -z "${CORVANE_BUS_PRIVE:-}" ]; then
-        command -v dbus-run-session >/dev/null || { echo "IGNORÉ : dbus-run-session manque"; exit 77; }
+        exiger dbus-run-session
         export CORVANE_BUS_PRIVE=1
         exec dbus-run-session -- "$0" "$@"
     fi
     [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "IGNORÉ : at-spi2-core manque"; exit 77; }
-    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    # Not on any display: the test's own has yet to start, and a display
+    # inherited from the desktop running the tests is not the test's.
+    env -u DISPLAY /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
@@ -77,10 +93,7 @@ lire() {
 # as files in $SORTIE. Programs started after it print there through
 # CUPS_SERVER; the machine's own CUPS is never used.
 demarrer_cups() {
-    local outil
-    for outil in cupsd lpadmin lpstat; do
-        command -v "$outil" >/dev/null || { echo "IGNORÉ : $outil manque ('make test' l'installe)"; exit 77; }
-    done
+    exiger cupsd lpadmin lpstat
     local racine=$PRIVE/cups
     SORTIE=$racine/sortie
     mkdir -p "$racine"/{spool,tmp,cache,state,log,bin/backend} "$SORTIE"
@@ -122,10 +135,7 @@ FIN
 # test. WAYLAND_DISPLAY names it for native clients; AFFICHAGE_XWAYLAND is the
 # X display of its XWayland. No key event of the test reaches it.
 demarrer_weston() {
-    local outil
-    for outil in weston Xwayland; do
-        command -v "$outil" >/dev/null || { echo "IGNORÉ : $outil manque ('make test' l'installe)"; exit 77; }
-    done
+    exiger weston Xwayland
     ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
         { echo "IGNORÉ : qt6-wayland manque ('make test' l'installe)"; exit 77; }
     mkdir -p -m 1777 /tmp/.X11-unix # where XWayland's socket goes

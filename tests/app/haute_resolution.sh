@@ -10,10 +10,7 @@ demarrer_affichage
 
 declare -A largeur hauteur
 for facteur in 1 2; do
-    QT_SCALE_FACTOR=$facteur "$programme" &
-    pid=$!
-    attendre '[ -n "$(fenetre Corvane)" ]'
-    id=$(fenetre Corvane)
+    lancer env QT_SCALE_FACTOR="$facteur" "$programme"
     attendre '[[ "$(lire 2>/dev/null)" == *12,94* ]]'
     eval "$(xdotool getwindowgeometry --shell "$id")"
     largeur[$facteur]=$WIDTH

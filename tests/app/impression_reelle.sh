@@ -11,14 +11,9 @@ demarrer_accessibilite "$@"
 programme=$1
 demarrer_affichage
 demarrer_cups
-for outil in pdfinfo pdftoppm compare convert; do
-    command -v "$outil" >/dev/null || { echo "IGNORÉ : $outil manque ('make test' l'installe)"; exit 77; }
-done
+exiger pdfinfo pdftoppm compare convert
 
-"$programme" &
-pid=$!
-attendre '[ -n "$(fenetre Corvane)" ]'
-id=$(fenetre Corvane)
+lancer "$programme"
 xdotool windowactivate --sync "$id"
 xdotool type --delay 60 1998
 

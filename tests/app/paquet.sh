@@ -6,9 +6,7 @@ set -euo pipefail
 source "$(dirname "$0")/harnais_reel.sh"
 dossier=$1
 demarrer_affichage
-for outil in dpkg-deb desktop-file-validate appstreamcli; do
-    command -v "$outil" >/dev/null || { echo "IGNORÉ : $outil manque ('make test' l'installe)"; exit 77; }
-done
+exiger dpkg-deb desktop-file-validate appstreamcli
 
 paquet=$(ls "$dossier"/corvane_1.0.0_*.deb)
 racine=$PRIVE/racine
@@ -20,10 +18,8 @@ for cote in 16 32; do
 done
 dpkg-deb -f "$paquet" Depends | grep -q libqt6widgets6 || echec "dépendances non calculées"
 
-"$racine/usr/bin/corvane" &
-pid=$!
-attendre '[ -n "$(fenetre Corvane)" ]'
-wmctrl -i -c "$(fenetre Corvane)"
+lancer "$racine/usr/bin/corvane"
+wmctrl -i -c "$id"
 statut=0
 wait "$pid" || statut=$?
 [ "$statut" = 0 ] || echec "le programme installé finit avec le statut $statut"

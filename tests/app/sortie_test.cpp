@@ -21,11 +21,11 @@ private slots:
         FenetreCablee f;
         // "&Quitter" ends at once: what is still queued does not run.
         bool apres = false;
-        QTimer::singleShot(0, &*f, [&] {
+        QTimer::singleShot(0, &f.fenetre(), [&] {
             if (parLeMenu)
-                f->ui().mnuQuitter->trigger();
+                f.action("mnuQuitter")->trigger();
             else
-                f->close();
+                f.fenetre().close();
             QTimer::singleShot(0, [&] { apres = true; });
         });
         QCOMPARE(QApplication::exec(), 0);

@@ -25,16 +25,10 @@ const std::string MilieuAuDela =
     "02864166928879109465555478519404026306574886715058206819089020007083836762738548458177115317644757302700"
     "69855571366959622842914819860834936475292719074168444365510704342711559699508093042880177904174497792";
 
-struct Lecture {
-    const char* nom;
+struct Lecture : Ligne {
     std::string texte;
     std::optional<double> valeur;
 };
-
-void PrintTo(const Lecture& cas, std::ostream* os)
-{
-    *os << cas.nom;
-}
 
 class LectureTest : public testing::TestWithParam<Lecture> {};
 
@@ -106,17 +100,11 @@ TEST(LectureTest, UnMebioctetColleEstDecide)
     EXPECT_FALSE(TexteNumerique(chiffres + "," + chiffres + ","));
 }
 
-struct Ecriture {
-    const char* nom;
+struct Ecriture : Ligne {
     double valeur;
     Motif motif;
     const char* texte;
 };
-
-void PrintTo(const Ecriture& cas, std::ostream* os)
-{
-    *os << cas.nom;
-}
 
 class EcritureTest : public testing::TestWithParam<Ecriture> {};
 

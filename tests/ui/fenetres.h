@@ -1,9 +1,14 @@
 #pragma once
 
+#include "controle.h"
 #include "frmcalcul.h"
 
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMap>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <functional>
 #include <memory>
@@ -13,11 +18,13 @@
 class FenetreCablee {
 public:
     FenetreCablee();
-    FrmCalcul& operator*() { return fenetre_; }
-    FrmCalcul* operator->() { return &fenetre_; }
+    FrmCalcul& fenetre() { return fenetre_; }
 
-    QLineEdit* champ(const QString& nom) { return fenetre_.findChild<QLineEdit*>(nom); }
-    QLabel* etiquette(const QString& nom) { return fenetre_.findChild<QLabel*>(nom); }
+    // The window's controls by their names in the design.
+    QLineEdit* champ(const QString& nom) { return Controle<QLineEdit>(fenetre_, nom); }
+    QLabel* etiquette(const QString& nom) { return Controle<QLabel>(fenetre_, nom); }
+    QPushButton* bouton(const QString& nom) { return Controle<QPushButton>(fenetre_, nom); }
+    QAction* action(const QString& nom) { return Controle<QAction>(fenetre_, nom); }
     // Sets fields' texts by name, as a paste would.
     void remplir(const QMap<QString, QString>& textes);
 

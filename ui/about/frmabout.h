@@ -1,8 +1,12 @@
 #pragma once
 
-#include "ui_frmAbout.h"
-
 #include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class frmAbout;
+}
 
 // The About window: the program's name, version, purpose and disclaimer.
 class FrmAbout : public QDialog {
@@ -10,23 +14,21 @@ class FrmAbout : public QDialog {
 
 public:
     explicit FrmAbout(QWidget* proprietaire);
+    ~FrmAbout() override;
 
-    // The controls, for the event wiring.
-    const Ui::frmAbout& ui() const { return ui_; }
-
-    // Sets the version line; runs each time the window loads, before it shows.
+    // Sets the version line; runs when the window loads, before it shows.
     void Form_Load();
     // Unloads the window.
     void cmdOK_Click();
 
 signals:
-    // Raised each time the window loads, before it appears.
+    // Raised when the window loads, before it appears.
     void Load();
 
 protected:
     void showEvent(QShowEvent* evenement) override;
 
 private:
-    Ui::frmAbout ui_;
+    std::unique_ptr<Ui::frmAbout> ui_;
     bool charge_ = false;
 };

@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QString>
+
 class QMainWindow;
-class QString;
+
+// The groups of parameter fields, as their Tag names them in the design.
+inline const QString GroupeDebit = QStringLiteral("VE");      // the ten sizing parameters
+inline const QString GroupeEvaluation = QStringLiteral("D2"); // the three re-rating parameters
 
 // Checks the parameter fields of one group (their Tag) in the window's
 // collection order. The first field that is empty or not a number is

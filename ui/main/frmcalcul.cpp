@@ -2,7 +2,6 @@
 
 #include "avertissement.h"
 #include "capture_ecran.h"
-#include "clavier.h"
 #include "controle_zones.h"
 #include "debit.h"
 #include "evaluation.h"
@@ -11,6 +10,7 @@
 #include "impression.h"
 #include "nombres.h"
 #include "polices.h"
+#include "ui_frmCalcul.h"
 
 #include <QApplication>
 #include <QLayout>
@@ -20,9 +20,17 @@ using namespace corvane;
 
 namespace {
 
+// The core's texts are UTF-8 (ASCII, in fact: digits, comma and minus).
 QString EnTexte(std::string_view texte)
 {
     return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
+}
+
+std::unique_ptr<Ui::frmCalcul> Concevoir(QMainWindow* fenetre)
+{
+    auto ui = std::make_unique<Ui::frmCalcul>();
+    ui->setupUi(fenetre);
+    return ui;
 }
 
 // The value of a field that the check has accepted, so that it converts.
@@ -43,7 +51,7 @@ double Lire(QLineEdit* champ, const Defaut& defaut)
 
 QString Entier(double valeur)
 {
-    return QString::fromStdString(FormatNombre(valeur, Motif::Entier));
+    return EnTexte(FormatNombre(valeur, Motif::Entier));
 }
 
 QString MessageAnomalie(Anomalie anomalie)
@@ -65,34 +73,39 @@ QString MessageAnomalie(Anomalie anomalie)
 FrmCalcul::FrmCalcul(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      ui_(this), veCyl_(ui_.lblVeCyl, ui_.Label13), veMoteur_(ui_.lblVeMoteur, ui_.Label25),
-      debInj_(ui_.lblDebInj, ui_.Label16), debRes_(ui_.lblDebRes, ui_.Label32),
-      rapportAF_(ui_.lblAF, ui_.Label12)
+      ui_(Concevoir(this)), veCyl_(ui_->lblVeCyl, ui_->Label13), veMoteur_(ui_->lblVeMoteur, ui_->Label25),
+      debInj_(ui_->lblDebInj, ui_->Label16), debRes_(ui_->lblDebRes, ui_->Label32),
+      rapportAF_(ui_->lblAF, ui_->Label12), fabriqueImprimante_(ImprimanteParDefaut)
 {
     PolicesDeConception(*this);
     // The design's client area and menu bar, and not a pixel more or less.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The window opens on the first parameter, whatever control Qt's focus chain starts with.
-    ui_.txtCyl->setFocus();
-    apercuClavier_ = Clavier::ApercuDe(this);
-    relachementsLambda_ = Clavier::RelachementsDe(ui_.txtLambda);
+    ui_->txtCyl->setFocus();
+}
+
+FrmCalcul::~FrmCalcul() = default;
+
+void FrmCalcul::utiliserImprimante(FabriqueImprimante fabrique)
+{
+    fabriqueImprimante_ = std::move(fabrique);
 }
 
 void FrmCalcul::cmdDebit_Click()
 {
-    if (!ControleZones(*this, QStringLiteral("VE")))
+    if (!ControleZones(*this, GroupeDebit))
         return;
     ParametresMoteur p{};
-    p.Cyl = Lire(ui_.txtCyl);
-    p.RegMax = Lire(ui_.txtRegMax);
-    p.Remplissage = Lire(ui_.txtRemplissage);
-    p.Lambda = Lire(ui_.txtLambda, DefautsDebit::Lambda);
-    p.NbCyl = Lire(ui_.txtNbCyl, DefautsDebit::NbCyl);
-    p.DensiteEss = Lire(ui_.txtDensiteEss, DefautsDebit::DensiteEss);
-    p.Patm = Lire(ui_.txtPatm);
-    p.Temp = Lire(ui_.txtTemp);
-    p.Cycle = Lire(ui_.txtCycle, DefautsDebit::Cycle);
-    p.NbInj = Lire(ui_.txtNbInj, DefautsDebit::NbInj);
+    p.Cyl = Lire(ui_->txtCyl);
+    p.RegMax = Lire(ui_->txtRegMax);
+    p.Remplissage = Lire(ui_->txtRemplissage);
+    p.Lambda = Lire(ui_->txtLambda, DefautsDebit::Lambda);
+    p.NbCyl = Lire(ui_->txtNbCyl, DefautsDebit::NbCyl);
+    p.DensiteEss = Lire(ui_->txtDensiteEss, DefautsDebit::DensiteEss);
+    p.Patm = Lire(ui_->txtPatm);
+    p.Temp = Lire(ui_->txtTemp);
+    p.Cycle = Lire(ui_->txtCycle, DefautsDebit::Cycle);
+    p.NbInj = Lire(ui_->txtNbInj, DefautsDebit::NbInj);
 
     const auto resultats = CalculDebit(p);
     if (!resultats.reussi()) {
@@ -109,11 +122,11 @@ void FrmCalcul::cmdDebit_Click()
 
 void FrmCalcul::cmdEvaluer_Click()
 {
-    if (!ControleZones(*this, QStringLiteral("D2")))
+    if (!ControleZones(*this, GroupeEvaluation))
         return;
-    const double debOri = Lire(ui_.txtDebOri);
-    const double pori = Lire(ui_.txtPori, DefautsEvaluation::Pori);
-    const double pdes = Lire(ui_.txtPdes, DefautsEvaluation::Pdes);
+    const double debOri = Lire(ui_->txtDebOri);
+    const double pori = Lire(ui_->txtPori, DefautsEvaluation::Pori);
+    const double pdes = Lire(ui_->txtPdes, DefautsEvaluation::Pdes);
 
     const auto debRes = EvaluerDebit(debOri, pori, pdes);
     if (!debRes.reussi()) {
@@ -132,23 +145,23 @@ void FrmCalcul::Form_KeyPress(qint16& KeyAscii)
 void FrmCalcul::txtLambda_KeyUp(int, int)
 {
     // Not a number yet, or beyond a double: the ratio stays as it was.
-    const auto lambda = ValeurTexte(ui_.txtLambda->text().toStdString());
+    const auto lambda = ValeurTexte(ui_->txtLambda->text().toStdString());
     if (!lambda)
         return;
     const auto rapport = RapportAirEssence(*lambda);
     if (rapport.reussi())
-        rapportAF_.afficher(QString::fromStdString(FormatNombre(rapport.valeur(), Motif::DeuxDecimales)));
+        rapportAF_.afficher(EnTexte(FormatNombre(rapport.valeur(), Motif::DeuxDecimales)));
 }
 
 void FrmCalcul::mnuImprimer_Click()
 {
-    CaptureEcran(1, *ui_.picDest);
+    CaptureEcran(1, *ui_->picDest);
     const std::unique_ptr<QPrinter> imprimante = fabriqueImprimante_();
     if (!imprimante) {
         Avertir(*this, QStringLiteral("Impression impossible - aucune imprimante n'est installée"));
         return;
     }
-    if (const auto refus = ImprimerImage(*imprimante, ui_.picDest->pixmap()))
+    if (const auto refus = ImprimerImage(*imprimante, ui_->picDest->pixmap()))
         Avertir(*this, *refus);
 }
 

@@ -1,16 +1,17 @@
 #pragma once
 
 #include "etiquette_resultat.h"
-#include "impression.h"
-#include "ui_frmCalcul.h"
 
 #include <QMainWindow>
 
 #include <functional>
 #include <memory>
 
-class Clavier;
 class FrmAbout;
+class QPrinter;
+namespace Ui {
+class frmCalcul;
+}
 
 // The main window: the sizing and re-rating parameters, their results, the
 // live air/fuel ratio and the menu. Its members named Control_Event are the
@@ -20,16 +21,12 @@ class FrmCalcul : public QMainWindow {
 
 public:
     explicit FrmCalcul(QWidget* parent = nullptr);
+    ~FrmCalcul() override;
 
     // Where "&Imprimer" prints, asked anew at each print: the system's
     // default printer unless another is given (a PDF file, for instance).
     using FabriqueImprimante = std::function<std::unique_ptr<QPrinter>()>;
-    void utiliserImprimante(FabriqueImprimante fabrique) { fabriqueImprimante_ = std::move(fabrique); }
-
-    // The controls and keyboard events, for the event wiring.
-    const Ui::frmCalcul& ui() const { return ui_; }
-    Clavier* apercuClavier() const { return apercuClavier_; }
-    Clavier* relachementsLambda() const { return relachementsLambda_; }
+    void utiliserImprimante(FabriqueImprimante fabrique);
 
     // Sizes the injectors from the ten sizing parameters.
     void cmdDebit_Click();
@@ -49,14 +46,8 @@ signals:
     void frmAboutCree(FrmAbout& frmAbout);
 
 private:
-    // The designed form, set up first so that the members after it can hold its controls.
-    struct Formulaire : Ui::frmCalcul {
-        explicit Formulaire(QMainWindow* fenetre) { setupUi(fenetre); }
-    };
-
-    Formulaire ui_;
+    // The designed form, first, so that the members after it can hold its controls.
+    std::unique_ptr<Ui::frmCalcul> ui_;
     EtiquetteResultat veCyl_, veMoteur_, debInj_, debRes_, rapportAF_;
-    Clavier* apercuClavier_;
-    Clavier* relachementsLambda_;
-    FabriqueImprimante fabriqueImprimante_ = ImprimanteParDefaut;
+    FabriqueImprimante fabriqueImprimante_;
 };

@@ -8,6 +8,25 @@
 
 #include <memory>
 
+namespace {
+
+QPushButton* OK(FrmAbout& a)
+{
+    return Controle<QPushButton>(a, "cmdOK");
+}
+
+QLineEdit* Text1(FrmAbout& a)
+{
+    return Controle<QLineEdit>(a, "Text1");
+}
+
+QLabel* Etiquette(FrmAbout& a, const QString& nom)
+{
+    return Controle<QLabel>(a, nom);
+}
+
+} // namespace
+
 class TestFrmAbout : public TestFenetre {
     Q_OBJECT
 
@@ -22,7 +41,7 @@ class TestFrmAbout : public TestFenetre {
             QVERIFY(about);
             pendant(*about);
         });
-        (*f)->ui().mnuhelp->trigger();
+        f->action("mnuhelp")->trigger();
         QVERIFY(vue);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
@@ -32,29 +51,29 @@ private slots:
     {
         for (int fois = 0; fois < 2; ++fois) {
             ouvrir([&](FrmAbout& about) {
-                QCOMPARE(about.ui().lblVersion->text(), "Version 1.0.0");
-                QCOMPARE(about.parentWidget(), &**f);
+                QCOMPARE(Etiquette(about, "lblVersion")->text(), "Version 1.0.0");
+                QCOMPARE(about.parentWidget(), &f->fenetre());
                 QCOMPARE(about.windowModality(), Qt::ApplicationModal);
-                QCOMPARE(QApplication::focusWidget(), about.ui().cmdOK);
-                about.ui().cmdOK->click();
+                QCOMPARE(QApplication::focusWidget(), OK(about));
+                OK(about)->click();
             });
         }
         // Each closing unloaded its window.
-        QCOMPARE((*f)->findChildren<FrmAbout*>().size(), 0);
+        QCOMPARE(f->fenetre().findChildren<FrmAbout*>().size(), 0);
     }
 
     void fermeture_data()
     {
         QTest::addColumn<std::function<void(FrmAbout&)>>("fermer");
-        QTest::newRow("OK") << std::function<void(FrmAbout&)>([](FrmAbout& a) { a.ui().cmdOK->click(); });
+        QTest::newRow("OK") << std::function<void(FrmAbout&)>([](FrmAbout& a) { OK(a)->click(); });
         QTest::newRow("Entree") << std::function<void(FrmAbout&)>(
-            [](FrmAbout& a) { QTest::keyClick(a.ui().cmdOK, Qt::Key_Return); });
+            [](FrmAbout& a) { QTest::keyClick(OK(a), Qt::Key_Return); });
         QTest::newRow("Echap") << std::function<void(FrmAbout&)>(
-            [](FrmAbout& a) { QTest::keyClick(a.ui().cmdOK, Qt::Key_Escape); });
+            [](FrmAbout& a) { QTest::keyClick(OK(a), Qt::Key_Escape); });
         QTest::newRow("Echap depuis Text1") << std::function<void(FrmAbout&)>([](FrmAbout& a) {
-            QTest::keyClick(a.ui().cmdOK, Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), a.ui().Text1);
-            QTest::keyClick(a.ui().Text1, Qt::Key_Escape);
+            QTest::keyClick(OK(a), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), Text1(a));
+            QTest::keyClick(Text1(a), Qt::Key_Escape);
         });
         QTest::newRow("case de fermeture") << std::function<void(FrmAbout&)>([](FrmAbout& a) { a.close(); });
     }
@@ -74,17 +93,17 @@ private slots:
     {
         int curseur = -1;
         ouvrir([&](FrmAbout& a) {
-            curseur = a.ui().Text1->cursorPosition();
+            curseur = Text1(a)->cursorPosition();
             a.move(400, 300); // dragged away
-            QTest::keyClick(a.ui().cmdOK, Qt::Key_Tab);
-            QTest::keyClick(a.ui().Text1, Qt::Key_Home);
-            QTest::keyClick(a.ui().Text1, Qt::Key_Escape);
+            QTest::keyClick(OK(a), Qt::Key_Tab);
+            QTest::keyClick(Text1(a), Qt::Key_Home);
+            QTest::keyClick(Text1(a), Qt::Key_Escape);
         });
         ouvrir([&](FrmAbout& a) {
-            QCOMPARE(QApplication::focusWidget(), a.ui().cmdOK);
+            QCOMPARE(QApplication::focusWidget(), OK(a));
             QCOMPARE(a.geometry(), QRect(156, 129, 382, 263));
-            QCOMPARE(a.ui().Text1->cursorPosition(), curseur);
-            a.ui().cmdOK->click();
+            QCOMPARE(Text1(a)->cursorPosition(), curseur);
+            OK(a)->click();
         });
     }
 
@@ -96,24 +115,23 @@ private slots:
             QCOMPARE(a.minimumSize(), a.maximumSize());
             QVERIFY(!a.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
             QVERIFY(!a.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-            const Ui::frmAbout& ui = a.ui();
-            QCOMPARE(ui.lblTitle->text(), "Corvane");
-            QCOMPARE(ui.lblTitle->font().pointSize(), 12);
-            QCOMPARE(ui.lblDescription->font().pointSizeF(), 8.25);
-            QCOMPARE(ui.cmdOK->font().pointSizeF(), 8.25);
-            QVERIFY(ui.lblTitle->font().bold());
-            QCOMPARE(ui.lblTitle->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-            QCOMPARE(ui.Text1->palette().color(QPalette::Text), QColor(0, 0, 255));
-            QCOMPARE(ui.Label1->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-            QVERIFY(ui.Text1->isReadOnly());
-            QVERIFY(ui.cmdOK->isDefault());
-            QVERIFY(ui.lblDescription->text().startsWith("Ce freeware vous permettra d'estimer"));
-            QCOMPARE(ui.lblDisclaimer->text(), "L'auteur ne saurait être responsable des dégats subis par la "
+            QCOMPARE(Etiquette(a, "lblTitle")->text(), "Corvane");
+            QCOMPARE(Etiquette(a, "lblTitle")->font().pointSize(), 12);
+            QCOMPARE(Etiquette(a, "lblDescription")->font().pointSizeF(), 8.25);
+            QCOMPARE(OK(a)->font().pointSizeF(), 8.25);
+            QVERIFY(Etiquette(a, "lblTitle")->font().bold());
+            QCOMPARE(Etiquette(a, "lblTitle")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+            QCOMPARE(Text1(a)->palette().color(QPalette::Text), QColor(0, 0, 255));
+            QCOMPARE(Etiquette(a, "Label1")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+            QVERIFY(Text1(a)->isReadOnly());
+            QVERIFY(OK(a)->isDefault());
+            QVERIFY(Etiquette(a, "lblDescription")->text().startsWith("Ce freeware vous permettra d'estimer"));
+            QCOMPARE(Etiquette(a, "lblDisclaimer")->text(), "L'auteur ne saurait être responsable des dégats subis par la "
                                                "mise en application de ces calculs.");
-            QTest::keyClick(ui.cmdOK, Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), ui.Text1);
-            QTest::keyClick(ui.Text1, Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), ui.cmdOK);
+            QTest::keyClick(OK(a), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), Text1(a));
+            QTest::keyClick(Text1(a), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), OK(a));
 
             // The injector, 93 × 73, unscaled at the top-left corner behind the controls.
             const QImage image = a.grab().toImage();

@@ -1,6 +1,7 @@
 // Typing in the main window: the keystroke filter, the character codes the
 // window's handlers see, and the live air/fuel ratio.
-#include "clavier.h"
+#include "apercu_clavier.h"
+#include "caracteres.h"
 #include "fenetres.h"
 #include "filtre_clavier.h"
 
@@ -70,8 +71,8 @@ private slots:
         QTest::newRow("ctrl+v sans texte") << int(Qt::Key_V) << ctrl << "" << 22;
         QTest::newRow("ctrl+a") << int(Qt::Key_A) << ctrl << "\x01" << 1;
         QTest::newRow("lettre accentuee")
-            << int(Qt::Key_Eacute) << aucun << "é" << int(Clavier::CaractereInconnu);
-        QTest::newRow("chiffre arabe") << 0 << aucun << "\u0663" << int(Clavier::CaractereInconnu);
+            << int(Qt::Key_Eacute) << aucun << "é" << int(Caractere::Inconnu);
+        QTest::newRow("chiffre arabe") << 0 << aucun << "\u0663" << int(Caractere::Inconnu);
         QTest::newRow("tab") << int(Qt::Key_Tab) << aucun << "\t" << -1;
         QTest::newRow("maj+tab") << int(Qt::Key_Backtab) << Qt::KeyboardModifiers(Qt::ShiftModifier) << ""
                                  << -1;
@@ -87,7 +88,7 @@ private slots:
         QFETCH(QString, texte);
         QFETCH(int, code);
         const QKeyEvent evenement(QEvent::KeyPress, touche, modificateurs, texte);
-        QCOMPARE(Clavier::CodeCaractere(evenement), code);
+        QCOMPARE(ApercuClavier::CodeCaractere(evenement), code);
     }
 
     void rapportEnDirect_data()
@@ -204,7 +205,7 @@ private slots:
     void espaceAppuieLeBoutonEntreeNon()
     {
         f->remplir({{"txtCyl", "1998"}, {"txtRegMax", "7000"}, {"txtNbInj", "4"}});
-        QPushButton* bouton = (*f)->ui().cmdDebit;
+        QPushButton* bouton = f->bouton("cmdDebit");
         bouton->setFocus();
         QTest::keyClick(bouton, Qt::Key_Return);
         QCOMPARE(f->etiquette("lblVeCyl")->text(), "");
@@ -215,8 +216,8 @@ private slots:
     void touchesDAcces()
     {
         // The real keys are pressed in the real-window test; here, the access keys exist.
-        QCOMPARE((*f)->ui().cmdDebit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_C));
-        QCOMPARE((*f)->ui().cmdEvaluer->shortcut(), QKeySequence(Qt::ALT | Qt::Key_A));
+        QCOMPARE(f->bouton("cmdDebit")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_C));
+        QCOMPARE(f->bouton("cmdEvaluer")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_A));
     }
 
     void rapportNonRafraichiApresEcritureDuDefaut()
@@ -224,7 +225,7 @@ private slots:
         f->remplir({{"txtCyl", "1998"}, {"txtRegMax", "7000"}, {"txtNbInj", "4"}});
         taperDans("txtLambda", "0");
         QCOMPARE(f->etiquette("lblAF")->text(), "0,00");
-        (*f)->ui().cmdDebit->click();
+        f->bouton("cmdDebit")->click();
         QCOMPARE(f->champ("txtLambda")->text(), "0,88");
         QCOMPARE(f->etiquette("lblAF")->text(), "0,00");
     }

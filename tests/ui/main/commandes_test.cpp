@@ -31,14 +31,14 @@ class TestCommandes : public TestFenetre {
 
     void executer(const QString& commande)
     {
-        (commande == "debit" ? (*f)->ui().cmdDebit : (*f)->ui().cmdEvaluer)->click();
+        (commande == "debit" ? f->bouton("cmdDebit") : f->bouton("cmdEvaluer"))->click();
     }
 
     Textes lire(const Textes& noms)
     {
         Textes lus;
         for (const QString& nom : noms.keys())
-            lus[nom] = f->champ(nom) ? f->champ(nom)->text() : f->etiquette(nom)->text();
+            lus[nom] = nom.startsWith("txt") ? f->champ(nom)->text() : f->etiquette(nom)->text();
         return lus;
     }
 
@@ -46,9 +46,9 @@ class TestCommandes : public TestFenetre {
     Textes tousLesTextesSauf(const Textes& noms = {})
     {
         Textes tous;
-        for (QLineEdit* champ : (*f)->findChildren<QLineEdit*>())
+        for (QLineEdit* champ : f->fenetre().findChildren<QLineEdit*>())
             tous[champ->objectName()] = champ->text();
-        for (QLabel* etiquette : (*f)->findChildren<QLabel*>())
+        for (QLabel* etiquette : f->fenetre().findChildren<QLabel*>())
             tous[etiquette->objectName()] = etiquette->text();
         for (const QString& nom : noms.keys())
             tous.remove(nom);
@@ -112,7 +112,7 @@ private slots:
         QVERIFY(!MessagePendant([&] { executer(commande); }));
         QCOMPARE(lire(attendu), attendu);
         // Nothing else changes: not the focus, not the ratio, not the other command's labels.
-        QCOMPARE((*f)->focusWidget(), f->champ("txtTemp"));
+        QCOMPARE(f->fenetre().focusWidget(), f->champ("txtTemp"));
         QCOMPARE(tousLesTextesSauf(attendu), autres);
     }
 
@@ -174,7 +174,7 @@ private slots:
         QCOMPARE(vu->texte, message);
         QCOMPARE(vu->icone, QMessageBox::NoIcon);
         QCOMPARE(vu->boutons, QMessageBox::Ok);
-        QCOMPARE((*f)->focusWidget(), f->champ(fautif));
+        QCOMPARE(f->fenetre().focusWidget(), f->champ(fautif));
         QCOMPARE(tousLesTextesSauf(), avant);
     }
 

@@ -16,7 +16,7 @@ namespace {
 
 // Every control of the window: kind, container, place and size in pixels at
 // 96 dpi, design-time text and group Tag.
-struct Controle {
+struct ControleConcu {
     const char* nom;
     const char* genre;
     const char* conteneur;
@@ -25,7 +25,7 @@ struct Controle {
     const char* tag;
 };
 
-const Controle Controles[] = {
+const ControleConcu Controles[] = {
     {"picDest", "QLabel", "centralwidget", {0, 250, 37, 29}, u"", ""},
     {"frmParam", "QGroupBox", "centralwidget", {0, 2, 279, 221}, u"Paramétres", ""},
     {"frmResult", "QGroupBox", "centralwidget", {280, 2, 271, 73}, u"Résultats", ""},
@@ -129,7 +129,7 @@ QStringList Noms(const QList<QObject*>& objets)
 class TestFrmCalcul : public TestFenetre {
     Q_OBJECT
 
-    QWidget* controle(const QString& nom) { return (*f)->findChild<QWidget*>(nom); }
+    QWidget* controle(const QString& nom) { return f->fenetre().findChild<QWidget*>(nom); }
 
 private slots:
     void controle_data()
@@ -139,7 +139,7 @@ private slots:
         QTest::addColumn<QRect>("geometrie");
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("tag");
-        for (const Controle& c : Controles)
+        for (const ControleConcu& c : Controles)
             QTest::newRow(c.nom) << c.genre << c.conteneur << c.geometrie << QString::fromUtf16(c.texte)
                                  << c.tag;
     }
@@ -161,7 +161,7 @@ private slots:
         QCOMPARE(EstChampTexte(c), genre == "QLineEdit");
     }
 
-    void collectionDansLOrdreDeCreation() { QCOMPARE(Noms(ControlesDe(&**f)), Collection); }
+    void collectionDansLOrdreDeCreation() { QCOMPARE(Noms(ControlesDe(&f->fenetre())), Collection); }
 
     void ordreDuControle_data()
     {
@@ -175,7 +175,7 @@ private slots:
     {
         QFETCH(QStringList, champs);
         QStringList groupe;
-        for (QObject* c : ControlesDe(&**f))
+        for (QObject* c : ControlesDe(&f->fenetre()))
             if (EstChampTexte(c) && Tag(c) == QLatin1String(QTest::currentDataTag()))
                 groupe << c->objectName();
         QCOMPARE(groupe, champs);
@@ -205,16 +205,16 @@ private slots:
 
     void fenetreFixeSansAgrandissement()
     {
-        QCOMPARE((*f)->windowTitle(), "Corvane");
-        QCOMPARE((*f)->centralWidget()->size(), QSize(551, 224));
-        QCOMPARE((*f)->minimumSize(), (*f)->maximumSize());
-        QCOMPARE((*f)->size(), (*f)->minimumSize());
-        const Qt::WindowFlags drapeaux = (*f)->windowFlags();
+        QCOMPARE(f->fenetre().windowTitle(), "Corvane");
+        QCOMPARE(f->fenetre().centralWidget()->size(), QSize(551, 224));
+        QCOMPARE(f->fenetre().minimumSize(), f->fenetre().maximumSize());
+        QCOMPARE(f->fenetre().size(), f->fenetre().minimumSize());
+        const Qt::WindowFlags drapeaux = f->fenetre().windowFlags();
         QVERIFY(!drapeaux.testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!drapeaux.testFlag(Qt::WindowMaximizeButtonHint));
         QVERIFY(drapeaux.testFlag(Qt::WindowCloseButtonHint));
         QVERIFY(drapeaux.testFlag(Qt::WindowSystemMenuHint));
-        QCOMPARE((*f)->windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
+        QCOMPARE(f->fenetre().windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
     }
 
     void demarrage()
@@ -223,7 +223,7 @@ private slots:
         QWidget* picDest = controle("picDest");
         QVERIFY(!picDest->isVisible());
         QCOMPARE(picDest->focusPolicy(), Qt::NoFocus);
-        QVERIFY(!(*f)->centralWidget()->rect().intersects(picDest->geometry()));
+        QVERIFY(!f->fenetre().centralWidget()->rect().intersects(picDest->geometry()));
     }
 
     void couleur_data()
@@ -287,12 +287,12 @@ private slots:
     void aucunTexteCoupe()
     {
         // With the fonts actually used, whichever the system had.
-        for (QLabel* etiquette : (*f)->findChildren<QLabel*>()) {
+        for (QLabel* etiquette : f->fenetre().findChildren<QLabel*>()) {
             const int largeur = etiquette->fontMetrics().horizontalAdvance(etiquette->text());
             QVERIFY2(largeur <= etiquette->contentsRect().width(),
                      qPrintable(etiquette->objectName() + " : " + QFontInfo(etiquette->font()).family()));
         }
-        for (QPushButton* bouton : (*f)->findChildren<QPushButton*>()) {
+        for (QPushButton* bouton : f->fenetre().findChildren<QPushButton*>()) {
             const int largeur = bouton->fontMetrics().horizontalAdvance(QString(bouton->text()).remove('&')) +
                                 2 * bouton->style()->pixelMetric(QStyle::PM_ButtonMargin);
             QVERIFY2(largeur <= bouton->width(), qPrintable(bouton->objectName()));
@@ -310,7 +310,7 @@ private slots:
 
     void menus()
     {
-        const QList<QAction*> barre = (*f)->menuBar()->actions();
+        const QList<QAction*> barre = f->fenetre().menuBar()->actions();
         QCOMPARE(barre.size(), 2);
         QCOMPARE(barre[0]->text(), "&Fichier");
         QCOMPARE(barre[0]->menu()->objectName(), "mnuFichier");
@@ -321,7 +321,7 @@ private slots:
         QCOMPARE(Noms({fichier.begin(), fichier.end()}), (QStringList{"mnuImprimer", "mnuQuitter"}));
         QCOMPARE(fichier[0]->text(), "&Imprimer");
         QCOMPARE(fichier[1]->text(), "&Quitter");
-        for (const QAction* action : (*f)->findChildren<QAction*>())
+        for (const QAction* action : f->fenetre().findChildren<QAction*>())
             QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->objectName()));
     }
 };

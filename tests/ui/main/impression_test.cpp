@@ -2,6 +2,7 @@
 #include "fenetres.h"
 
 #include <QClipboard>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -41,17 +42,17 @@ private slots:
         if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
             QSKIP("pdftoppm manque ('make test' l'installe)");
         const QString pdf = dossier.filePath("page.pdf");
-        (*f)->utiliserImprimante(VersPdf(pdf));
+        f->fenetre().utiliserImprimante(VersPdf(pdf));
         QApplication::clipboard()->setText("avant");
 
-        QVERIFY(!MessagePendant([&] { (*f)->ui().mnuImprimer->trigger(); }));
+        QVERIFY(!MessagePendant([&] { f->action("mnuImprimer")->trigger(); }));
 
         QVERIFY(Executer("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+1\\n")));
         QCOMPARE(QApplication::clipboard()->text(), "avant");
-        QLabel* picDest = (*f)->ui().picDest;
+        QLabel* picDest = f->etiquette("picDest");
         QVERIFY(!picDest->isVisible());
         const QSize instantane = picDest->pixmap().size();
-        QCOMPARE(instantane, (*f)->size());
+        QCOMPARE(instantane, f->fenetre().size());
 
         // At 96 dpi the page shows the picture pixel for pixel, from the printable area's corner.
         Executer("pdftoppm", {"-r", "96", "-png", "-singlefile", pdf, dossier.filePath("page")});
@@ -83,17 +84,17 @@ private slots:
     {
         QFETCH(FrmCalcul::FabriqueImprimante, imprimante);
         QFETCH(QString, message);
-        (*f)->utiliserImprimante(imprimante);
+        f->fenetre().utiliserImprimante(imprimante);
         if (message.contains("refusé"))
             QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-        const auto vu = MessagePendant([&] { (*f)->ui().mnuImprimer->trigger(); });
+        const auto vu = MessagePendant([&] { f->action("mnuImprimer")->trigger(); });
         QVERIFY(vu);
         QCOMPARE(vu->titre, "Attention");
         QCOMPARE(vu->texte, message);
         QCOMPARE(vu->icone, QMessageBox::NoIcon);
         // The program goes on.
         f->remplir({{"txtDebOri", "440"}, {"txtPdes", "4"}});
-        (*f)->ui().cmdEvaluer->click();
+        f->bouton("cmdEvaluer")->click();
         QCOMPARE(f->etiquette("lblDebRes")->text(), "508");
     }
 };
