@@ -3,6 +3,7 @@
 #                   then the whole suite again under AddressSanitizer and UBSan
 # make bench        benchmarks, optimised build
 # make fuzz         the core's libFuzzer target for FUZZ_SECONDS (60 by default)
+# make test-cross   the core's suite built for i386, armhf, arm64 and s390x, run under qemu-user
 # make package      the Debian package, checked by lintian, and the source archive, in build/release
 # make check-fresh  the README's commands and the package on a freshly bootstrapped Debian 12
 # make clean        removes every build
@@ -23,12 +24,16 @@ PACKAGES_REEL  := xvfb openbox xdotool x11-utils x11-xkb-utils wmctrl xclip imag
 PACKAGES_IMPRESSION := cups-daemon cups-client poppler-utils
 # The package: its dependencies computed, its desktop entry, AppStream file and Debian rules checked.
 PACKAGES_PAQUET := dpkg-dev desktop-file-utils appstream lintian
+# The core for other processors: cross compilers, GoogleTest's sources, qemu-user.
+PACKAGES_CROSS := cmake ninja-build googletest qemu-user \
+                  g++-i686-linux-gnu g++-arm-linux-gnueabihf g++-aarch64-linux-gnu g++-s390x-linux-gnu
 PACKAGES_NEUVE := debootstrap
+CROSS := i386 armhf arm64 s390x
 
 FUZZ_SECONDS ?= 60
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test bench fuzz package check-fresh clean
+.PHONY: run test bench fuzz test-cross package check-fresh clean
 
 # Installs the packages of $(1) that dpkg does not know as installed; nothing when all are.
 define installer
@@ -74,7 +79,14 @@ fuzz:
 	$(call construire,fuzz)
 	mkdir -p build/fuzz/corpus
 	build/fuzz/tests/core/corvane_core_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
-	    -artifact_prefix=build/fuzz/ build/fuzz/corpus
+	    -artifact_prefix=build/fuzz/ build/fuzz/corpus tests/core/corpus
+
+test-cross: $(addprefix cross-,$(CROSS))
+
+cross-%:
+	$(call installer,$(PACKAGES_CROSS))
+	$(call construire,cross-$*)
+	ctest --preset cross-$*
 
 package:
 	$(call installer,$(PACKAGES_BUILD) $(PACKAGES_PAQUET))

@@ -94,6 +94,18 @@ const CasDebit CasDebits[] = {
     {"petit_moteur",
      Avec([](auto& p) { p.Cyl = 1600, p.RegMax = 6500; }),
      ResultatsDebit{143.89020070838257, 34.533648170011816, 169.28258906868538}},
+    // Counts that are not powers of two make every multiplication by them
+    // round: another grouping of the formulas shows. reference_debit.py
+    // computes these bits outside the C++.
+    {"trois_cylindres", Avec([](auto& p) { p.Cyl = 1198, p.RegMax = 6000, p.NbCyl = 3, p.NbInj = 3; }),
+     ResultatsDebit{132.60035419126334, 23.8680637544274, 156.00041669560392}},
+    {"cinq_cylindres", Avec([](auto& p) { p.Cyl = 2521, p.RegMax = 6500, p.NbCyl = 5, p.NbInj = 5; }),
+     ResultatsDebit{181.37359799291622, 54.41207939787486, 213.3807035210779}},
+    {"six_cylindres", Avec([](auto& p) { p.Cyl = 1991, p.RegMax = 7000, p.NbCyl = 6, p.NbInj = 6; }),
+     ResultatsDebit{128.5511363636364, 46.27840909090911, 151.23663101604285}},
+    {"douze_cylindres_vingt_quatre_injecteurs",
+     Avec([](auto& p) { p.Cyl = 5998, p.RegMax = 7500, p.NbCyl = 12, p.NbInj = 24; }),
+     ResultatsDebit{207.46476534828815, 149.37463105076748, 122.03809726369892}},
     {"pression_nulle_sans_defaut", Avec([](auto& p) { p.Patm = 0; }), Nuls},
     {"cylindree_nulle", Avec([](auto& p) { p.Cyl = 0; }), Nuls},
     {"regime_nul", Avec([](auto& p) { p.RegMax = 0; }), Nuls},
