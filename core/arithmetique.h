@@ -3,7 +3,6 @@
 #include "resultat.h"
 
 #include <cmath>
-#include <limits>
 #include <optional>
 
 namespace corvane {
@@ -18,16 +17,6 @@ public:
     double fois(double a, double b) { return noter(a * b, false); }
     double divise(double a, double b) { return noter(a / b, b == 0.0); }
     double racine(double a) { return noter(std::sqrt(a), false); }
-    // A computation of its own, run as one step of this one: its anomaly, if
-    // any, becomes this one's, and its value then is not a number.
-    double reprendre(const Resultat<double>& r)
-    {
-        if (r.reussi())
-            return r.valeur();
-        if (!anomalie_)
-            anomalie_ = r.anomalie();
-        return std::numeric_limits<double>::quiet_NaN();
-    }
 
     template <class T> [[nodiscard]] Resultat<T> conclure(const T& valeur) const
     {

@@ -14,14 +14,21 @@ constexpr double ZeroCelsius = 273.16;
 constexpr double TemperatureReference = 288.16;
 constexpr double DensiteReference = 1.225;
 
+// The air density as one step of a longer computation, whose faults it shares.
+double DensiteAir(Arithmetique& op, double pressionKpa, double temperature)
+{
+    const double k = op.divise(TemperatureReference, op.plus(temperature, ZeroCelsius));
+    const double q = op.fois(op.divise(pressionKpa, PressionReferenceKpa), DensiteReference);
+    return op.fois(k, q);
+}
+
 } // namespace
 
 Resultat<double> DensiteAir(double pressionKpa, double temperature)
 {
     Arithmetique op;
-    const double k = op.divise(TemperatureReference, op.plus(temperature, ZeroCelsius));
-    const double q = op.fois(op.divise(pressionKpa, PressionReferenceKpa), DensiteReference);
-    return op.conclure(op.fois(k, q));
+    const double densite = DensiteAir(op, pressionKpa, temperature);
+    return op.conclure(densite);
 }
 
 Resultat<double> RapportAirEssence(double lambda)
@@ -47,7 +54,7 @@ Resultat<EtapesDebit> DetaillerDebit(const ParametresMoteur& parametres)
     m.Cycle = DefautsDebit::Cycle.appliquer(m.Cycle);
     x.c = op.divise(m.Cycle, 100.0);
     m.NbInj = DefautsDebit::NbInj.appliquer(m.NbInj);
-    x.rho = op.reprendre(DensiteAir(x.p, m.Temp));
+    x.rho = DensiteAir(op, x.p, m.Temp);
 
     x.a = op.fois(m.DensiteEss, m.Lambda);
     x.b = op.fois(x.a, RapportStoechiometrique);
