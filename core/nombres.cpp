@@ -103,7 +103,7 @@ std::string FormatNombre(double valeur, Motif motif)
     const int gardes = exposant + decimales + 1;
     std::string unites; // the value in units of 10^-decimales
     if (gardes <= 0) {
-        unites = gardes == 0 && chiffres[0] >= '5' ? "1" : "0";
+        unites.assign(1, gardes == 0 && chiffres[0] >= '5' ? '1' : '0');
     } else if (gardes >= significatifs) {
         unites = chiffres + std::string(static_cast<std::size_t>(gardes - significatifs), '0');
     } else {
