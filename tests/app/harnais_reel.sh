@@ -4,6 +4,11 @@
 
 echec() {
     echo "ÉCHEC : $*" >&2
+    # What the test's own servers said, to tell a fault of theirs from the program's.
+    local journal
+    for journal in "${PRIVE:-/nonexistent}"/*.log; do
+        [ -s "$journal" ] && { echo "--- $(basename "$journal")" >&2; tail -n 15 "$journal" >&2; }
+    done
     exit 1
 }
 
