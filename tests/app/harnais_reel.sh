@@ -20,13 +20,19 @@ exiger() {
     done
 }
 
-# attendre CONDITION: polls the shell condition for up to ten seconds.
-attendre() {
+# essayer CONDITION: polls the shell condition for up to ten seconds; false
+# if it never holds.
+essayer() {
     for _ in $(seq 100); do
         eval "$1" && return 0
         sleep 0.1
     done
-    echec "attente de : $1"
+    return 1
+}
+
+# attendre CONDITION: the same, and the test fails if it never holds.
+attendre() {
+    essayer "$1" || echec "attente de : $1"
 }
 
 # fenetre TITRE: the id of the visible window with that exact title, if any.
@@ -65,11 +71,25 @@ demarrer_affichage() {
     PRIVE=$(mktemp -d)
     trap arreter_tout EXIT
     export XDG_RUNTIME_DIR=$PRIVE HOME=$PRIVE
-    Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$PRIVE/affichage" 2>"$PRIVE/xvfb.log" &
-    attendre '[ -s "$PRIVE/affichage" ]'
+    # A window manager that never came up was seen once in a fresh root:
+    # the display is then started again, once, and the logs kept.
+    lancer_affichage || lancer_affichage ||
+        echec "pas d'affichage avec gestionnaire de fenêtres : ${DISPLAY:-}"
+}
+
+lancer_affichage() {
+    if [ -n "${xvfb:-}" ]; then
+        kill "$xvfb" ${openbox:+"$openbox"} 2>/dev/null || true
+        wait "$xvfb" ${openbox:+"$openbox"} 2>/dev/null || true
+    fi
+    rm -f "$PRIVE/affichage"
+    Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$PRIVE/affichage" 2>>"$PRIVE/xvfb.log" &
+    xvfb=$!
+    essayer '[ -s "$PRIVE/affichage" ]' || return 1
     export DISPLAY=":$(cat "$PRIVE/affichage")"
-    openbox --sm-disable >"$PRIVE/openbox.log" 2>&1 &
-    attendre 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
+    openbox --sm-disable >>"$PRIVE/openbox.log" 2>&1 &
+    openbox=$!
+    essayer 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
 }
 
 # Call first, with the test's arguments: runs the rest of the test on a private

@@ -54,8 +54,9 @@ QTimer* Guetter(std::function<void(QWidget* modale)> action)
     auto* attente = new QTimer;
     attente->setInterval(10);
     QObject::connect(attente, &QTimer::timeout, [attente, action = std::move(action)] {
+        // Open and active: only then has it the focus a user would type into.
         QWidget* modale = QApplication::activeModalWidget();
-        if (!modale || !modale->isVisible())
+        if (!modale || !modale->isVisible() || !modale->isActiveWindow())
             return;
         attente->stop();
         attente->deleteLater();
