@@ -6,6 +6,7 @@
 # make test-cross   the core's suite built for i386, armhf, arm64 and s390x, run under qemu-user
 # make package      the Debian package, checked by lintian, and the source archive, in build/release
 # make check-fresh  the README's commands and the package on a freshly bootstrapped Debian 12
+# make windows      the Windows zip and installer in build/windows, cross-built and tested under wine
 # make clean        removes every build
 
 # Debian 12 packages, one list per kind of work. Each target installs the
@@ -28,12 +29,21 @@ PACKAGES_PAQUET := dpkg-dev desktop-file-utils appstream lintian
 PACKAGES_CROSS := cmake ninja-build googletest qemu-user \
                   g++-i686-linux-gnu g++-arm-linux-gnueabihf g++-aarch64-linux-gnu g++-s390x-linux-gnu
 PACKAGES_NEUVE := debootstrap
+# Windows: mingw-w64 with posix threads (Qt 6 needs them), Qt's host tools to
+# build Qt for Windows once from Debian's source package, wine to run the
+# tests, NSIS for the installer, and what reads the program's resources and
+# its printed pages.
+PACKAGES_WINDOWS := g++-mingw-w64-x86-64-posix qt6-base-dev-tools googletest xz-utils wine64 fonts-wine \
+                    nsis unzip icoutils ghostscript
 CROSS := i386 armhf arm64 s390x
 
 FUZZ_SECONDS ?= 60
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test bench fuzz test-cross package check-fresh clean
+# Where Qt for Windows is kept once built, outside any clone.
+CORVANE_CACHE ?= $(if $(SUDO),$(HOME)/.cache/corvane,/var/cache/corvane)
+
+.PHONY: run test bench fuzz test-cross package check-fresh windows clean
 
 # Installs the packages of $(1) that dpkg does not know as installed; nothing when all are.
 define installer
@@ -97,6 +107,13 @@ package:
 check-fresh:
 	$(call installer,$(PACKAGES_NEUVE) $(PACKAGES_REEL))
 	tests/machine_neuve.sh
+
+windows:
+	$(call installer,$(PACKAGES_BUILD) $(PACKAGES_WINDOWS) $(PACKAGES_REEL) $(PACKAGES_IMPRESSION))
+	qt=$$(CORVANE_CACHE=$(CORVANE_CACHE) cmake/windows/qt.sh) && CORVANE_QT_WINDOWS=$$qt cmake --preset windows
+	cmake --build --preset windows
+	# Qt's windows under wine need an X display, even on the offscreen platform.
+	xvfb-run -a -s "-nolisten tcp" ctest --preset windows
 
 clean:
 	rm -rf build

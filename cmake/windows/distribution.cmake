@@ -1,0 +1,67 @@
+# The program for Windows, as a portable folder zipped and as an installer:
+# corvane.exe with the Qt and compiler DLLs it loads, the Windows platform and
+# style plugins, and Qt's French texts. One list of shipped files drives the
+# folder, the installer's files and its uninstaller, so that the uninstaller
+# removes exactly what was installed.
+set(CORVANE_PORTABLE corvane-${PROJECT_VERSION}-win64)
+set(CORVANE_INSTALLATEUR corvane-${PROJECT_VERSION}-setup.exe)
+
+# Qt's French texts are the same file on every platform: Debian's serves.
+find_file(CORVANE_QTBASE_FR qtbase_fr.qm PATHS /usr/share/qt6/translations NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+
+set(CORVANE_NSIS_INSTALLER)
+set(CORVANE_NSIS_DESINSTALLER)
+# livrer(<folder> <file>...): ships the files in that folder of the program's
+# own ("." for the program's folder itself); a file may be a generator
+# expression, its name then given as NOM=<name>;<expression>.
+function(livrer dossier)
+    set(nsis "$INSTDIR")
+    if(NOT dossier STREQUAL ".")
+        string(APPEND nsis "\\${dossier}")
+    endif()
+    set(installer "${CORVANE_NSIS_INSTALLER}  SetOutPath \"${nsis}\"\n")
+    set(desinstaller "${CORVANE_NSIS_DESINSTALLER}")
+    foreach(fichier IN LISTS ARGN)
+        if(fichier MATCHES "^NOM=([^|]*)[|](.*)$")
+            set(nom "${CMAKE_MATCH_1}")
+            set(fichier "${CMAKE_MATCH_2}")
+        else()
+            get_filename_component(nom "${fichier}" NAME)
+        endif()
+        install(FILES "${fichier}" DESTINATION "${dossier}")
+        string(APPEND installer "  File \"${fichier}\"\n")
+        string(APPEND desinstaller "  Delete \"${nsis}\\${nom}\"\n")
+    endforeach()
+    if(NOT dossier STREQUAL ".")
+        string(APPEND desinstaller "  RMDir \"${nsis}\"\n")
+    endif()
+    set(CORVANE_NSIS_INSTALLER "${installer}" PARENT_SCOPE)
+    set(CORVANE_NSIS_DESINSTALLER "${desinstaller}" PARENT_SCOPE)
+endfunction()
+
+set(cibles)
+foreach(cible corvane Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport)
+    list(APPEND cibles "NOM=$<TARGET_FILE_NAME:${cible}>|$<TARGET_FILE:${cible}>")
+endforeach()
+# The folders go first in the uninstaller's list, so that each is empty when its turn comes.
+livrer(platforms "NOM=$<TARGET_FILE_NAME:Qt6::QWindowsIntegrationPlugin>|$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>")
+livrer(styles "NOM=$<TARGET_FILE_NAME:Qt6::QWindowsVistaStylePlugin>|$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>")
+livrer(translations ${CORVANE_QTBASE_FR})
+livrer(. ${cibles} ${CORVANE_DLL_COMPILATEUR} ${CMAKE_CURRENT_LIST_DIR}/qt.conf)
+
+set(CORVANE_ICONE "${PROJECT_SOURCE_DIR}/ui/images/corvane.ico")
+configure_file(${CMAKE_CURRENT_LIST_DIR}/installateur.nsi.in installateur.nsi.modele @ONLY)
+file(GENERATE OUTPUT ${PROJECT_BINARY_DIR}/installateur.nsi INPUT ${PROJECT_BINARY_DIR}/installateur.nsi.modele)
+
+# `cmake --build --preset windows --target distribution`: the zip and the
+# installer in the build folder.
+find_program(CORVANE_MAKENSIS makensis NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+add_custom_target(distribution
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${CORVANE_PORTABLE} ${CORVANE_PORTABLE}.zip
+    COMMAND ${CMAKE_COMMAND} --install . --prefix ${CORVANE_PORTABLE}
+    COMMAND ${CMAKE_COMMAND} -E tar cf ${CORVANE_PORTABLE}.zip --format=zip ${CORVANE_PORTABLE}
+    COMMAND ${CORVANE_MAKENSIS} -V2 -NOCD installateur.nsi
+    WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
+    DEPENDS corvane
+    BYPRODUCTS ${CORVANE_PORTABLE}.zip ${CORVANE_INSTALLATEUR}
+    VERBATIM)

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Builds Qt's qtbase for Windows x86-64 with mingw-w64, from Debian's own
+# source package, once per machine: the result is kept outside any clone,
+# in a folder named after the Qt version and a digest of the options, and a
+# later run that finds it complete only prints its path.
+#
+#   cmake/windows/qt.sh        prints the folder of the installed Qt
+set -euo pipefail
+ici=$(cd "$(dirname "$0")" && pwd)
+version=$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/+.*//')
+
+# Only what the program and its tests use. The dfsg tarball has no wintab
+# headers, hence no tablet events; offscreen is kept for the window tests.
+options=(-xplatform win32-g++ -release -shared -nomake tests -nomake examples
+    -no-opengl -no-dbus -no-feature-vulkan -no-feature-tabletevent -no-feature-sql
+    -no-feature-network -no-feature-concurrent -no-feature-xml
+    -no-feature-printpreviewwidget -no-feature-printdialog
+    -qt-zlib -qt-libpng -no-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre -no-icu)
+empreinte=$( (printf '%s\n' "${options[@]}"; x86_64-w64-mingw32-g++-posix -dumpfullversion) | sha256sum | cut -c1-12)
+cache=${CORVANE_CACHE:-/var/cache/corvane}
+prefixe=$cache/qt-$version-mingw64-$empreinte
+if [ -f "$prefixe/.complet" ]; then
+    echo "$prefixe"
+    exit 0
+fi
+
+travail=$cache/qt-$version-mingw64-travail
+rm -rf "$travail"
+mkdir -p "$travail/apt/lists/partial" "$travail/apt/cache" "$travail/apt/sources.list.d"
+cd "$travail"
+
+# A deb-src entry for the mirror the machine's apt already names, in a
+# private configuration: the machine's own sources and lists stay untouched.
+miroir=$(sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null | head -n 1)
+[ -n "$miroir" ] || miroir=$(awk '$1 == "deb" {print $2; exit}' /etc/apt/sources.list)
+cat > apt/sources.list.d/source.sources <<SOURCES
+Types: deb-src
+URIs: $miroir
+Suites: bookworm
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SOURCES
+aptprive=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$travail/apt/sources.list.d"
+    -o "Dir::State::Lists=$travail/apt/lists" -o "Dir::Cache=$travail/apt/cache")
+apt-get "${aptprive[@]}" update -qq >&2
+apt-get "${aptprive[@]}" source --download-only -qq "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)" >&2
+mkdir source
+tar -xf qt6-base_*.orig.tar.xz -C source --strip-components=1
+
+mkdir construction
+cd construction
+../source/configure -prefix "$prefixe" "${options[@]}" \
+    -qt-host-path /usr -- \
+    -DCMAKE_TOOLCHAIN_FILE="$ici/mingw64.cmake" \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >&2
+cmake --build . --parallel "$(nproc)" >&2
+cmake --install . >&2
+touch "$prefixe/.complet"
+cd /
+rm -rf "$travail"
+echo "$prefixe"
