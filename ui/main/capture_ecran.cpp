@@ -1,5 +1,7 @@
 #include "capture_ecran.h"
 
+#include "cadre.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
@@ -43,9 +45,12 @@ void CaptureEcran(int, QLabel& cible)
     QWidget* fenetre = QApplication::activeWindow();
     if (!fenetre)
         fenetre = cible.window();
-    // The menu that ran the command has just closed: paint what it uncovered
-    // now, since nothing may wait for the event loop before the print.
+    // The menu that ran the command has just closed: paint what it uncovered,
+    // then let the system show it (under wine, for one, a window's new pixels
+    // reach the screen only when its program next reads its messages). No
+    // input is handled meanwhile, so no other command starts inside this one.
     fenetre->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
     QPixmap image;
     QScreen* ecran = fenetre->screen();
@@ -55,8 +60,8 @@ void CaptureEcran(int, QLabel& cible)
         image = ecran->grabWindow(0, coin.x(), coin.y(), zone.width(), zone.height());
     }
     // Where the screen keeps its pixels (Wayland, XWayland, offscreen), the
-    // window draws itself: menu bar and client area, without the frame.
+    // window draws itself, and the style draws its frame.
     if (SansPixels(image))
-        image = fenetre->grab();
+        image = FenetreEncadree(*fenetre);
     cible.setPixmap(image);
 }

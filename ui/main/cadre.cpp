@@ -1,0 +1,65 @@
+#include "cadre.h"
+
+#include <QMargins>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QStyleOptionTitleBar>
+#include <QWidget>
+
+namespace {
+
+// The frame's thickness on each side: the platform's, if it knows one, else
+// the style's title bar over a border of the style's width.
+QMargins Marges(const QWidget& fenetre, const QStyleOptionTitleBar& titre)
+{
+    const QRect cadre = fenetre.frameGeometry();
+    const QRect client = fenetre.geometry();
+    const QMargins plateforme(client.left() - cadre.left(), client.top() - cadre.top(),
+                              cadre.right() - client.right(), cadre.bottom() - client.bottom());
+    if (plateforme.top() > plateforme.left())
+        return plateforme;
+    QStyle* style = fenetre.style();
+    const int bord = std::max(1, style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, &fenetre));
+    const int barre = style->pixelMetric(QStyle::PM_TitleBarHeight, &titre, &fenetre);
+    return {bord, bord + barre, bord, bord};
+}
+
+} // namespace
+
+QPixmap FenetreEncadree(QWidget& fenetre)
+{
+    const QPixmap rendu = fenetre.grab();
+    const qreal ratio = rendu.devicePixelRatio();
+    const QSize client = rendu.deviceIndependentSize().toSize();
+
+    QStyleOptionTitleBar titre;
+    titre.initFrom(&fenetre);
+    titre.text = fenetre.windowTitle();
+    titre.icon = fenetre.windowIcon();
+    titre.titleBarFlags = fenetre.windowFlags();
+    titre.titleBarState = Qt::WindowActive;
+    titre.state |= QStyle::State_Active;
+    titre.subControls = QStyle::SC_TitleBarLabel | QStyle::SC_TitleBarSysMenu | QStyle::SC_TitleBarCloseButton;
+    titre.activeSubControls = QStyle::SC_None;
+    const QMargins marges = Marges(fenetre, titre);
+    const QRect tout(QPoint(0, 0), client.grownBy(marges));
+
+    QPixmap image(tout.size() * ratio);
+    image.setDevicePixelRatio(ratio);
+    image.fill(fenetre.palette().color(QPalette::Window));
+    QPainter peintre(&image);
+    peintre.drawPixmap(QPoint(marges.left(), marges.top()), rendu);
+
+    QStyleOptionFrame bordure;
+    bordure.initFrom(&fenetre);
+    bordure.rect = tout;
+    bordure.lineWidth = marges.left();
+    bordure.state |= QStyle::State_Active;
+    fenetre.style()->drawPrimitive(QStyle::PE_FrameWindow, &bordure, &peintre, &fenetre);
+
+    titre.rect = QRect(marges.left(), marges.left(), client.width(), marges.top() - marges.left());
+    fenetre.style()->drawComplexControl(QStyle::CC_TitleBar, &titre, &peintre, &fenetre);
+    return image;
+}
