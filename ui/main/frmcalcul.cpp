@@ -78,6 +78,10 @@ FrmCalcul::FrmCalcul(QWidget* parent)
       rapportAF_(ui_->lblAF, ui_->Label12), fabriqueImprimante_(ImprimanteParDefaut)
 {
     PolicesDeConception(*this);
+    // Menus open in windows of their own, which take no font from this one:
+    // the lists of the menu bar and the fields' context menus get the menu
+    // bar's by class.
+    QApplication::setFont(ui_->menubar->font(), "QMenu");
     // The design's client area and menu bar, and not a pixel more or less.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The window opens on the first parameter, whatever control Qt's focus chain starts with.

@@ -271,14 +271,19 @@ private slots:
         QTest::addColumn<QString>("famille");
         for (const char* nom : {"frmParam", "cmdDebit", "picDest"})
             QTest::newRow(nom) << "MS Sans Serif";
-        for (const char* nom : {"frmResult", "txtCyl", "Label1", "lblAF", "cmdEvaluer", "lblDebRes"})
+        for (const char* nom : {"frmResult", "txtCyl", "Label1", "lblAF", "cmdEvaluer", "lblDebRes", "mnuFichier",
+                                "menu contextuel"})
             QTest::newRow(nom) << "Verdana";
     }
 
     void police()
     {
         QFETCH(QString, famille);
-        const QFont police = controle(QTest::currentDataTag())->font();
+        // A field's context menu is a window of its own, made and polished when it opens.
+        const std::unique_ptr<QMenu> menu(f->champ("txtCyl")->createStandardContextMenu());
+        menu->ensurePolished();
+        const QString nom = QTest::currentDataTag();
+        const QFont police = (nom == "menu contextuel" ? menu.get() : controle(nom))->font();
         QCOMPARE(police.family(), famille);
         QCOMPARE(police.pointSizeF(), 8.25);
         QVERIFY(!police.bold());
