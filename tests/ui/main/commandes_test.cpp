@@ -245,18 +245,26 @@ private slots:
     {
         QTest::addColumn<QString>("debit");
         QTest::addColumn<QString>("affiche");
+        // Whether the number is wider than its label, and so pushes the unit right.
+        QTest::addColumn<bool>("pousse");
         QTest::newRow("trois chiffres") << "440"
-                                        << "440";
+                                        << "440" << false;
         QTest::newRow("quatre chiffres") << "1250"
-                                         << "1250";
+                                         << "1250" << false;
         QTest::newRow("cinq chiffres") << "12500"
-                                       << "12500";
+                                       << "12500" << false;
+        QTest::newRow("sept chiffres") << "1250000"
+                                       << "1250000" << true;
+        // So wide that the unit, pushed, meets the frame's edge and narrows.
+        QTest::newRow("dix-huit chiffres") << "125000000000000000"
+                                           << "125000000000000000" << true;
     }
 
     void resultatJamaisCoupe()
     {
         QFETCH(QString, debit);
         QFETCH(QString, affiche);
+        QFETCH(bool, pousse);
         QLabel* resultat = f->etiquette("lblDebRes");
         QLabel* unite = f->etiquette("Label32");
         const QRect conceptionResultat = resultat->geometry();
@@ -267,10 +275,11 @@ private slots:
         QCOMPARE(resultat->text(), affiche);
         const int largeurTexte = resultat->fontMetrics().horizontalAdvance(affiche);
         const int attendue = std::max(conceptionResultat.width(), largeurTexte);
+        QCOMPARE(attendue > conceptionResultat.width(), pousse);
         QCOMPARE(resultat->geometry(),
                  conceptionResultat.adjusted(0, 0, attendue - conceptionResultat.width(), 0));
         QCOMPARE(unite->x() - conceptionUnite.x(), attendue - conceptionResultat.width());
-        QVERIFY(unite->geometry().right() <= unite->parentWidget()->width());
+        QVERIFY(unite->geometry().right() <= unite->parentWidget()->contentsRect().right());
 
         // A smaller result brings the design geometry back.
         f->remplir({{"txtDebOri", "1"}});
