@@ -116,7 +116,7 @@ std::string FormatReference(double valeur, int decimales)
         } else {
             const auto coupe = static_cast<std::size_t>(-decalage);
             if (coupe > sig.size()) {
-                unites = "0";
+                unites.assign(1, '0');
             } else {
                 const char premierCoupe = sig[sig.size() - coupe];
                 unites = coupe == sig.size() ? "0" : sig.substr(0, sig.size() - coupe);
@@ -131,6 +131,6 @@ std::string FormatReference(double valeur, int decimales)
     if (unites.size() < static_cast<std::size_t>(decimales) + 1)
         unites.insert(0, static_cast<std::size_t>(decimales) + 1 - unites.size(), '0');
     if (decimales > 0)
-        unites.insert(unites.size() - static_cast<std::size_t>(decimales), ",");
+        unites.insert(unites.size() - static_cast<std::size_t>(decimales), 1, ',');
     return (d.negatif && !nul ? "-" : "") + unites;
 }
