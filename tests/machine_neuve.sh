@@ -23,9 +23,13 @@ PRIVE=
 
 # The mirror this machine's apt already uses for bookworm.
 miroir() {
-    cat /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null | awk '
-        /^URIs:/ { uri = $2 } /^Suites:.*bookworm( |$)/ && uri { print uri; exit }
-        /^deb / && $3 == "bookworm" { print $2; exit }'
+    # Either file may be missing: a machine with deb822 sources only has no sources.list.
+    local fichier
+    for fichier in /etc/apt/sources.list.d/*.sources /etc/apt/sources.list; do
+        if [ -f "$fichier" ]; then cat "$fichier"; fi
+    done | awk '
+        /^URIs:/ { uri = $2 } /^Suites:.*bookworm( |$)/ && uri && !m { m = uri }
+        /^deb / && $3 == "bookworm" && !m { m = $2 } END { if (m) print m }'
 }
 
 etape() {

@@ -31,8 +31,11 @@ cd "$travail"
 
 # A deb-src entry for the mirror the machine's apt already names, in a
 # private configuration: the machine's own sources and lists stay untouched.
-miroir=$(sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null | head -n 1)
-[ -n "$miroir" ] || miroir=$(awk '$1 == "deb" {print $2; exit}' /etc/apt/sources.list)
+miroir=$(for fichier in /etc/apt/sources.list.d/*.sources /etc/apt/sources.list; do
+    if [ -f "$fichier" ]; then cat "$fichier"; fi
+done | awk '/^URIs:/ { uri = $2 } /^Suites:.*bookworm( |$)/ && uri && !m { m = uri }
+    /^deb / && $3 == "bookworm" && !m { m = $2 } END { if (m) print m }')
+[ -n "$miroir" ] || { echo "qt.sh : aucun miroir de bookworm dans la configuration d'apt" >&2; exit 1; }
 cat > apt/sources.list.d/source.sources <<SOURCES
 Types: deb-src
 URIs: $miroir
