@@ -13,7 +13,7 @@ set(CORVANE_NSIS_INSTALLER)
 set(CORVANE_NSIS_DESINSTALLER)
 # livrer(<folder> <file>...): ships the files in that folder of the program's
 # own ("." for the program's folder itself); a file may be a generator
-# expression, its name then given as NOM=<name>;<expression>.
+# expression, its name then given as NOM=<name>|<expression>.
 function(livrer dossier)
     set(nsis "$INSTDIR")
     if(NOT dossier STREQUAL ".")

@@ -8,6 +8,8 @@
 #include <QStyleOptionTitleBar>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 
 // The frame's thickness on each side: the platform's, if it knows one, else
