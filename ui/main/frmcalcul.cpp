@@ -10,6 +10,7 @@
 #include "impression.h"
 #include "nombres.h"
 #include "polices.h"
+#include "titres_de_cadre.h"
 #include "ui_frmCalcul.h"
 
 #include <QApplication>
@@ -78,6 +79,7 @@ FrmCalcul::FrmCalcul(QWidget* parent)
       rapportAF_(ui_->lblAF, ui_->Label12), fabriqueImprimante_(ImprimanteParDefaut)
 {
     PolicesDeConception(*this);
+    ColorerTitresDeCadre(*this);
     // Menus open in windows of their own, which take no font from this one:
     // the lists of the menu bar and the fields' context menus get the menu
     // bar's by class.
