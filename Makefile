@@ -14,7 +14,7 @@
 # machine whatever ran before.
 PACKAGES_BUILD := cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-liberation \
                   libgtest-dev libbenchmark-dev
-PACKAGES_BENCH := xvfb python3
+PACKAGES_BENCH := xvfb python3 openbox wmctrl dbus-daemon
 PACKAGES_FUZZ  := clang libclang-rt-14-dev
 # The real-window tests: a private X server, a window manager, keys and the
 # French layout, the clipboard, screenshots, the accessibility bus to read the
@@ -81,7 +81,7 @@ bench:
 	$(call construire,release)
 	build/release/bench/corvane_core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="*.warning=false" build/release/bench/corvane_commandes_bench
-	xvfb-run -a python3 bench/demarrage/demarrage.py build/release/bench/corvane_demarrage_bench \
+	xvfb-run -a dbus-run-session -- python3 bench/demarrage/demarrage.py build/release/bench/corvane_demarrage_bench \
 	    build/release/bench/corvane_demarrage_plancher
 
 fuzz:

@@ -1,12 +1,15 @@
 // The floors: a bare Qt Widgets program with one fixed-size window of the
 // same size and flags, up to the first paint. Empty, or, with --texte, with
-// what any window of this design draws: a menu bar, and a label in each of
-// its two fonts at 8.25 pt.
+// what any window of this design has: Qt's own texts in French, a menu bar,
+// and a label in each of its two fonts at 8.25 pt.
 #include "sonde.h"
 
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QTranslator>
 
 #include <cstring>
 
@@ -16,7 +19,11 @@ int main(int argc, char* argv[])
     QMainWindow fenetre(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                      Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     fenetre.setFixedSize(551, 245);
+    QTranslator traductionQt;
     if (argc > 1 && std::strcmp(argv[1], "--texte") == 0) {
+        if (traductionQt.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(&traductionQt);
         fenetre.menuBar()->addMenu(QStringLiteral("&Fichier"));
         auto* textes = new QWidget(&fenetre);
         int haut = 8;
