@@ -50,7 +50,7 @@ def main():
     gestionnaire = demarrer_gestionnaire()
     programmes = {"Corvane": (sys.argv[1],), "plancher nu": (sys.argv[2],),
                   "plancher texte": (sys.argv[2], "--texte")}
-    tours = int(sys.argv[3]) if len(sys.argv) > 3 else 30
+    tours = int(sys.argv[3]) if len(sys.argv) > 3 else 80
     mesures = {nom: [] for nom in programmes}
     for _ in range(tours):
         for nom, programme in programmes.items():  # in turns, so drift hits all alike
