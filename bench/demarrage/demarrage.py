@@ -2,8 +2,8 @@
 """Start-up benchmark: runs Corvane's start-up and the two floors in turns,
 each from process start to its window's first paint, and reports the median
 time and the peak resident memory of each, and Corvane's ratios to each: the
-bare Qt window, and the same window drawing a menu bar and the design's two
-fonts (FLOOR --texte).
+bare Qt window, and the same window with Qt's texts in French, a menu bar and
+the design's two fonts (FLOOR --texte).
 
 Run it on a private X display and session bus (xvfb-run, dbus-run-session):
 it starts its own window manager, as on a desktop.
