@@ -67,10 +67,19 @@ arreter_tout() {
 }
 
 demarrer_affichage() {
-    exiger Xvfb openbox xdotool xwininfo xprop wmctrl import
+    exiger Xvfb openbox xdotool xwininfo xprop wmctrl import dbus-daemon
     PRIVE=$(mktemp -d)
     trap arreter_tout EXIT
     export XDG_RUNTIME_DIR=$PRIVE HOME=$PRIVE
+    # A session bus, as every desktop session has: without one, Qt keeps
+    # what it set up to reach it until the end, which LeakSanitizer reports.
+    # The test's own, unless it already runs on one (demarrer_accessibilite).
+    if [ -z "${CORVANE_BUS_PRIVE:-}" ]; then
+        dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$PRIVE/bus" 2>>"$PRIVE/dbus.log" &
+        attendre '[ -s "$PRIVE/bus" ]'
+        DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$PRIVE/bus")
+        export DBUS_SESSION_BUS_ADDRESS CORVANE_BUS_PRIVE=1
+    fi
     # A window manager that never came up was seen once in a fresh root:
     # the display is then started again, once, and the logs kept.
     lancer_affichage || lancer_affichage ||

@@ -26,7 +26,9 @@ private slots:
                 f.action("mnuQuitter")->trigger();
             else
                 f.fenetre().close();
-            QTimer::singleShot(0, [&] { apres = true; });
+            // Tied to the window: a timer left queued when "&Quitter" ends
+            // the loop must not fire in the next row, after this frame is gone.
+            QTimer::singleShot(0, &f.fenetre(), [&] { apres = true; });
         });
         QCOMPARE(QApplication::exec(), 0);
         if (parLeMenu)
