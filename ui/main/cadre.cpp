@@ -12,15 +12,26 @@
 
 namespace {
 
-// The frame's thickness on each side: the platform's, if it knows one, else
-// the style's title bar over a border of the style's width.
+// Whether the platform's frame margins are a frame: a title bar over thin
+// borders. Margins that are mostly invisible shadow (weston gives its
+// XWayland clients over thirty pixels on every side) are borders wider
+// than the title bar is high, and would print a wide blank band round it.
+bool CadreVraisemblable(const QMargins& marges)
+{
+    const int bordure = std::max({marges.left(), marges.right(), marges.bottom()});
+    const int barre = marges.top() - marges.left();
+    return barre > 0 && 2 * bordure <= barre;
+}
+
+// The frame's thickness on each side: the platform's, if it tells a
+// plausible one, else the style's title bar over a border of the style's width.
 QMargins Marges(const QWidget& fenetre, const QStyleOptionTitleBar& titre)
 {
     const QRect cadre = fenetre.frameGeometry();
     const QRect client = fenetre.geometry();
     const QMargins plateforme(client.left() - cadre.left(), client.top() - cadre.top(),
                               cadre.right() - client.right(), cadre.bottom() - client.bottom());
-    if (plateforme.top() > plateforme.left())
+    if (CadreVraisemblable(plateforme))
         return plateforme;
     QStyle* style = fenetre.style();
     const int bord = std::max(1, style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, &fenetre));

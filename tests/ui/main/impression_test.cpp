@@ -56,6 +56,15 @@ private slots:
         const QSize fenetre = f->fenetre().size();
         QVERIFY(instantane.width() > fenetre.width() && instantane.width() < fenetre.width() + 20);
         QVERIFY(instantane.height() > fenetre.height() + 10 && instantane.height() < fenetre.height() + 60);
+        // Every pixel of the border is painted: memory the drawing never
+        // reached reads black, a colour the style's border does not use.
+        const QImage cadre = picDest->pixmap().toImage();
+        const int bord = (instantane.width() - fenetre.width()) / 2;
+        const QRect client(QPoint(bord, instantane.height() - bord - fenetre.height()), fenetre);
+        for (int y = client.top(); y < cadre.height(); ++y)
+            for (int x = 0; x < cadre.width(); ++x)
+                QVERIFY2(client.contains(x, y) || cadre.pixel(x, y) != qRgb(0, 0, 0),
+                         qPrintable(QString("pixel %1,%2 non peint").arg(x).arg(y)));
 
         // At 96 dpi the page shows the picture pixel for pixel, from the printable area's corner.
         Executer("pdftoppm", {"-r", "96", "-png", "-singlefile", pdf, dossier.filePath("page")});
