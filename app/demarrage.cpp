@@ -1,7 +1,8 @@
 #include "demarrage.h"
 
+#include "polices.h"
+
 #include <QApplication>
-#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -14,11 +15,5 @@ void PreparerApplication(QApplication& application)
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(traductionQt);
 
-    // The form's labels are sized for text narrower than the first sans
-    // family fontconfig offers: a narrow sans keeps every caption whole where
-    // Verdana is missing, and an Arial-metric sans stands for MS Sans Serif.
-    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("Liberation Sans Narrow"),
-                                                           QStringLiteral("Nimbus Sans Narrow")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans")});
+    InstallerPolicesDeConception();
 }

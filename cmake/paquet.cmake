@@ -15,10 +15,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # Dependencies come from the libraries the program links, never by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's French texts, the fallback fonts and Qt's Wayland platform are loaded
-# at run time, not linked: the only packages named by hand. Without the last,
-# a Wayland desktop runs the program through XWayland, which works too.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-liberation, qt6-wayland")
+# Qt's French texts and Qt's Wayland platform are loaded at run time, not
+# linked: the only packages named by hand. Without the last, a Wayland
+# desktop runs the program through XWayland, which works too. The faces that
+# stand in for the designed fonts are inside the program.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_IGNORE_FILES "/build/" "/\\\\.git/" "/\\\\.cache/")

@@ -1,7 +1,33 @@
 #include "polices.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QWidget>
+
+void InstallerPolicesDeConception()
+{
+    struct Face {
+        const char* famille; // the designed family it stands for
+        const char* fichier;
+    };
+    static constexpr Face faces[] = {
+        {"Verdana", ":/polices/CorvaneSans.ttf"},
+        {"Verdana", ":/polices/CorvaneSans-Bold.ttf"},
+        {"MS Sans Serif", ":/polices/CorvaneGrotesque.ttf"},
+    };
+    // The families the system really has: fontconfig's aliases would answer
+    // for Verdana too, with whatever sans it picks.
+    const QStringList presentes = QFontDatabase::families();
+    for (const Face& face : faces) {
+        const QString famille = QString::fromLatin1(face.famille);
+        if (presentes.contains(famille, Qt::CaseInsensitive))
+            continue;
+        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(face.fichier));
+        if (id < 0)
+            qFatal("%s cannot be loaded", face.fichier);
+        QFont::insertSubstitution(famille, QFontDatabase::applicationFontFamilies(id).value(0));
+    }
+}
 
 void PolicesDeConception(QWidget& fenetre)
 {

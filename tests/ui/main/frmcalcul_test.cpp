@@ -2,6 +2,8 @@
 #include "collection.h"
 #include "fenetres.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -269,22 +271,27 @@ private slots:
     void police_data()
     {
         QTest::addColumn<QString>("famille");
+        // The face drawn where the system lacks the family: the program's own.
+        QTest::addColumn<QString>("remplacante");
         for (const char* nom : {"frmParam", "cmdDebit", "picDest"})
-            QTest::newRow(nom) << "MS Sans Serif";
+            QTest::newRow(nom) << "MS Sans Serif" << "Corvane Grotesque";
         for (const char* nom : {"frmResult", "txtCyl", "Label1", "lblAF", "cmdEvaluer", "lblDebRes", "mnuFichier",
                                 "menu contextuel"})
-            QTest::newRow(nom) << "Verdana";
+            QTest::newRow(nom) << "Verdana" << "Corvane Sans";
     }
 
     void police()
     {
         QFETCH(QString, famille);
+        QFETCH(QString, remplacante);
         // A field's context menu is a window of its own, made and polished when it opens.
         const std::unique_ptr<QMenu> menu(f->champ("txtCyl")->createStandardContextMenu());
         menu->ensurePolished();
         const QString nom = QTest::currentDataTag();
         const QFont police = (nom == "menu contextuel" ? menu.get() : controle(nom))->font();
         QCOMPARE(police.family(), famille);
+        const bool systeme = QFontDatabase::families().contains(famille);
+        QCOMPARE(QFontInfo(police).family(), systeme ? famille : remplacante);
         QCOMPARE(police.pointSizeF(), 8.25);
         QVERIFY(!police.bold());
     }
