@@ -5,17 +5,18 @@
 # make fuzz         the core's libFuzzer target for FUZZ_SECONDS (60 by default)
 # make test-cross   the core's suite built for i386, armhf, arm64 and s390x, run under qemu-user
 # make package      the Debian package, checked by lintian, and the source archive, in build/release
-# make check-fresh  the README's commands and the package on a freshly bootstrapped Debian 12
+# make check-fresh  the README's commands on freshly bootstrapped Debian 12 and 13, and the package
 # make windows      the Windows zip and installer in build/windows, cross-built and tested under wine
+#                   (on Debian 12, whose Qt host tools its Qt for Windows is built against)
 # make clean        removes every build
 
-# Debian 12 packages, one list per kind of work. Each target installs the
-# lists it uses, and only those, so that any target works first on a fresh
-# machine whatever ran before.
-PACKAGES_BUILD := cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-liberation \
-                  libgtest-dev libbenchmark-dev
+# Debian packages, one list per kind of work, each name the same on Debian 12
+# and 13. Each target installs the lists it uses, and only those, so that any
+# target works first on a fresh machine whatever ran before.
+PACKAGES_BUILD := cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
 PACKAGES_BENCH := xvfb python3 openbox wmctrl dbus-daemon
-PACKAGES_FUZZ  := clang libclang-rt-14-dev
+# clang's runtime for its default version, whichever the release has.
+PACKAGES_FUZZ  := clang libclang-rt-dev
 # The real-window tests: a private X server, a window manager, keys and the
 # French layout, the clipboard, screenshots, the accessibility bus to read the
 # windows, and a headless Wayland compositor with XWayland.
@@ -31,9 +32,10 @@ PACKAGES_CROSS := cmake ninja-build googletest qemu-user \
 PACKAGES_NEUVE := debootstrap
 # Windows: mingw-w64 with posix threads (Qt 6 needs them), Qt's host tools to
 # build Qt for Windows once from Debian's source package, wine to run the
-# tests, NSIS for the installer, and what reads the program's resources and
-# its printed pages.
-PACKAGES_WINDOWS := g++-mingw-w64-x86-64-posix qt6-base-dev-tools googletest xz-utils wine64 fonts-wine \
+# tests (with fonts for Qt's offscreen platform there), NSIS for the
+# installer, and what reads the program's resources and its printed pages.
+PACKAGES_WINDOWS := g++-mingw-w64-x86-64-posix qt6-base-dev-tools dpkg-dev googletest xz-utils wine64 fonts-wine \
+                    fonts-liberation \
                     nsis unzip icoutils ghostscript
 CROSS := i386 armhf arm64 s390x
 
@@ -43,7 +45,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # Where Qt for Windows is kept once built, outside any clone.
 CORVANE_CACHE ?= $(if $(SUDO),$(HOME)/.cache/corvane,/var/cache/corvane)
 
-.PHONY: run test bench fuzz test-cross package check-fresh windows clean
+.PHONY: run test bench fuzz test-cross package check-fresh windows clean paquets
 
 # Installs the packages of $(1) that dpkg does not know as installed; nothing when all are.
 define installer
@@ -109,6 +111,9 @@ check-fresh:
 	tests/machine_neuve.sh
 
 windows:
+	@. /etc/os-release && [ "$$VERSION_CODENAME" = bookworm ] || { \
+	    echo "make windows se construit sur Debian 12 (bookworm) seulement : son Qt pour Windows" \
+	         "est construit avec les outils Qt de Debian 12. Ici : $$PRETTY_NAME." >&2; exit 1; }
 	$(call installer,$(PACKAGES_BUILD) $(PACKAGES_WINDOWS) $(PACKAGES_REEL) $(PACKAGES_IMPRESSION))
 	qt=$$(CORVANE_CACHE=$(CORVANE_CACHE) cmake/windows/qt.sh) && CORVANE_QT_WINDOWS=$$qt cmake --preset windows
 	cmake --build --preset windows
@@ -117,3 +122,8 @@ windows:
 
 clean:
 	rm -rf build
+
+# Every package a target names, one a line, for the fresh-machine check.
+paquets:
+	@printf '%s\n' $(sort $(PACKAGES_BUILD) $(PACKAGES_BENCH) $(PACKAGES_FUZZ) $(PACKAGES_REEL) \
+	    $(PACKAGES_IMPRESSION) $(PACKAGES_PAQUET) $(PACKAGES_CROSS) $(PACKAGES_NEUVE))

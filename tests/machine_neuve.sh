@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# The README's promise on a machine that has nothing: in a freshly
-# bootstrapped minimal Debian 12 root, `make test` installs what it needs and
-# passes, `make run` shows the window and ends with status 0 when it is
-# closed, and `make package` builds a package that lintian accepts; then, in a
-# second fresh root, that package installed with apt starts the same way.
+# The README's promise on machines that have nothing: in freshly bootstrapped
+# minimal Debian 12 and Debian 13 roots, every package a make target names
+# exists; `make run` builds and shows the window, which ends with status 0
+# when it is closed; the window tests pass with make run's packages alone,
+# then with DejaVu, the font any desktop has; and `make test` passes. On
+# Debian 12, `make package` builds a package that lintian accepts; that
+# package, installed with apt into fresh Debian 12 and 13 roots, starts the
+# same way.
 #
-# The pristine root is bootstrapped once and kept as a tarball in
+# Each release's pristine root is bootstrapped once and kept as a tarball in
 # $CORVANE_CACHE; each run unpacks it afresh. The windows show on an Xvfb of
 # this machine, reached from the roots through its abstract socket. Whatever
 # the outcome, nothing stays mounted or running.
@@ -15,21 +18,20 @@ source tests/app/harnais_reel.sh
 
 [ "$(id -u)" = 0 ] || echec "à lancer en root (chroot et montages)"
 cache=${CORVANE_CACHE:-/var/cache/corvane}
-base=$cache/bookworm-minbase.tar
 travail=$PWD/build/machine-neuve
 journal=$travail/journal.txt
 racines=()
 PRIVE=
 
-# The mirror this machine's apt already uses for bookworm.
+# The Debian mirror this machine's apt already uses, for either release.
 miroir() {
     # Either file may be missing: a machine with deb822 sources only has no sources.list.
     local fichier
     for fichier in /etc/apt/sources.list.d/*.sources /etc/apt/sources.list; do
         if [ -f "$fichier" ]; then cat "$fichier"; fi
     done | awk '
-        /^URIs:/ { uri = $2 } /^Suites:.*bookworm( |$)/ && uri && !m { m = uri }
-        /^deb / && $3 == "bookworm" && !m { m = $2 } END { if (m) print m }'
+        /^URIs:/ { uri = $2 } /^Suites:.*(bookworm|trixie)( |$)/ && uri && !m { m = uri }
+        /^deb / && ($3 == "bookworm" || $3 == "trixie") && !m { m = $2 } END { if (m) print m }'
 }
 
 etape() {
@@ -56,13 +58,31 @@ nettoyer() {
 }
 trap nettoyer EXIT
 
-# nouvelle_racine NAME: a fresh copy of the pristine root, ready to chroot
-# into, in $racine.
+# base RELEASE: the pristine root's tarball, bootstrapped the first time.
+base() {
+    local tarball=$cache/$1-minbase.tar
+    if [ ! -s "$tarball" ]; then
+        local depot
+        depot=$(miroir)
+        [ -n "$depot" ] || echec "aucun miroir Debian dans la configuration d'apt"
+        etape "debootstrap --variant=minbase $1 depuis $depot" >&2
+        debootstrap --variant=minbase "$1" "$travail/base" "$depot" >>"$journal" 2>&1 ||
+            { tail -n 40 "$journal" >&2; echec "debootstrap $1 a échoué"; }
+        tar -C "$travail/base" -cf "$tarball.partiel" . && mv "$tarball.partiel" "$tarball"
+        rm -rf --one-file-system "$travail/base"
+    fi
+    echo "$tarball"
+}
+
+# nouvelle_racine NAME RELEASE: a fresh copy of the release's pristine root,
+# ready to chroot into, in $racine.
 nouvelle_racine() {
+    local tarball
+    tarball=$(base "$2")
     racine=$travail/$1
     racines+=("$racine")
     mkdir -p "$racine"
-    tar -C "$racine" -xf "$base"
+    tar -C "$racine" -xf "$tarball"
     cp /etc/resolv.conf "$racine/etc/resolv.conf"
     mount -t proc proc "$racine/proc"
     mount --bind /dev "$racine/dev"
@@ -86,11 +106,17 @@ dans() {
 }
 
 # montrer_et_fermer ROOT COMMAND: starts the program by COMMAND in ROOT, waits
-# for its window on this machine's display, closes it by its close box and
-# expects status 0.
+# for its window on this machine's display (a first `make run` installs and
+# builds before it shows one), closes it by its close box and expects status 0.
 montrer_et_fermer() {
     local racine=$1 commande=$2
-    lancer dans "$racine" "$commande"
+    dans "$racine" "$commande" &
+    pid=$!
+    until [ -n "$(fenetre Corvane)" ]; do
+        kill -0 "$pid" 2>/dev/null || echec "« $commande » finit sans montrer de fenêtre"
+        sleep 1
+    done
+    id=$(fenetre Corvane)
     wmctrl -i -c "$id"
     wait "$pid" || echec "« $commande » ne finit pas avec le statut 0"
 }
@@ -98,41 +124,46 @@ montrer_et_fermer() {
 debut=$SECONDS
 rm -rf --one-file-system "$travail"
 mkdir -p "$travail" "$cache"
-if [ ! -s "$base" ]; then
-    depot=$(miroir)
-    [ -n "$depot" ] || echec "aucun miroir bookworm dans la configuration d'apt"
-    etape "debootstrap --variant=minbase bookworm depuis $depot"
-    debootstrap --variant=minbase bookworm "$travail/base" "$depot" >>"$journal" 2>&1 ||
-        { tail -n 40 "$journal" >&2; echec "debootstrap a échoué"; }
-    tar -C "$travail/base" -cf "$base.partiel" . && mv "$base.partiel" "$base"
-    rm -rf --one-file-system "$travail/base"
-fi
-
-nouvelle_racine source
-source=$racine
-git archive HEAD | tar -x -C "$source/root" --one-top-level=corvane
-# The README's commands start from a machine with make; nothing else is there.
-etape "apt-get install make"
-dans "$source" "apt-get update -qq && apt-get install -y -qq make"
-etape "make test"
-dans "$source" "cd /root/corvane && make test"
-etape "make package"
-dans "$source" "cd /root/corvane && make package"
-
-# The windows need a display only from here on: the tests in the root
-# started their own.
 demarrer_affichage
 trap nettoyer EXIT
-etape "make run, fermé par sa case de fermeture"
-montrer_et_fermer "$source" "cd /root/corvane && make run"
 
-paquet=$(ls "$source"/root/corvane/build/release/corvane_*.deb)
-nouvelle_racine installe
-installe=$racine
-cp "$paquet" "$installe/tmp/"
-etape "apt-get install ./$(basename "$paquet") dans une autre racine neuve"
-dans "$installe" "apt-get update -qq && apt-get install -y -qq /tmp/$(basename "$paquet")"
-etape "corvane installé, fermé par sa case de fermeture"
-montrer_et_fermer "$installe" corvane
+for version in bookworm trixie; do
+    nouvelle_racine "source-$version" "$version"
+    source=$racine
+    git archive HEAD | tar -x -C "$source/root" --one-top-level=corvane
+    # The README's commands start from a machine with make; nothing else is there.
+    etape "$version : apt-get install make"
+    dans "$source" "apt-get update -qq && apt-get install -y -qq make"
+    etape "$version : chaque paquet nommé par une cible existe"
+    dans "$source" 'cd /root/corvane && for p in $(make -s paquets); do
+        apt-cache show --no-all-versions "$p" >/dev/null 2>&1 || { echo "paquet absent : $p"; exit 1; }; done'
+    etape "$version : make run, fermé par sa case de fermeture"
+    montrer_et_fermer "$source" "cd /root/corvane && make run"
+    etape "$version : les fenêtres, avec les seuls paquets de make run, puis avec DejaVu"
+    dans "$source" "cd /root/corvane && ctest --preset dev -L fenetres --output-on-failure"
+    dans "$source" "apt-get install -y -qq fonts-dejavu-core && cd /root/corvane &&
+        ctest --preset dev -L fenetres --output-on-failure"
+    etape "$version : make test"
+    dans "$source" "cd /root/corvane && make test"
+    if [ "$version" = bookworm ]; then
+        etape "$version : make package"
+        dans "$source" "cd /root/corvane && make package"
+        paquet=$(ls "$source"/root/corvane/build/release/corvane_*.deb)
+        cp "$paquet" "$travail/"
+        paquet=$travail/$(basename "$paquet")
+    fi
+    demonter "$source"
+done
 
-etape "machine neuve : correcte en $((SECONDS - debut)) s"
+# The package built on the older release, on both.
+for version in bookworm trixie; do
+    nouvelle_racine "installe-$version" "$version"
+    cp "$paquet" "$racine/tmp/"
+    etape "$version : apt-get install ./$(basename "$paquet") dans une racine neuve"
+    dans "$racine" "apt-get update -qq && apt-get install -y -qq /tmp/$(basename "$paquet")"
+    etape "$version : corvane installé, fermé par sa case de fermeture"
+    montrer_et_fermer "$racine" corvane
+    demonter "$racine"
+done
+
+etape "machines neuves : correctes en $((SECONDS - debut)) s"
