@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Builds Qt's qtbase for Windows x86-64 with mingw-w64, from Debian's own
-# source package, once per machine: the result is kept outside any clone,
-# in a folder named after the Qt version and a digest of the options, and a
-# later run that finds it complete only prints its path.
+# source package as Debian patches it, once per machine: the result is kept
+# outside any clone, in a folder named after the source package's version
+# (Debian revision included, so that a security update builds anew) and a
+# digest of the options, and a later run that finds it complete only prints
+# its path. That folder's source-debian.txt says which source and patches
+# made it.
 #
 #   cmake/windows/qt.sh        prints the folder of the installed Qt
 set -euo pipefail
 ici=$(cd "$(dirname "$0")" && pwd)
-version=$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/+.*//')
+version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 
 # Only what the program and its tests use. The dfsg tarball has no wintab
 # headers, hence no tablet events; offscreen is kept for the window tests.
@@ -46,9 +49,13 @@ SOURCES
 aptprive=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$travail/apt/sources.list.d"
     -o "Dir::State::Lists=$travail/apt/lists" -o "Dir::Cache=$travail/apt/cache")
 apt-get "${aptprive[@]}" update -qq >&2
-apt-get "${aptprive[@]}" source --download-only -qq "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)" >&2
-mkdir source
-tar -xf qt6-base_*.orig.tar.xz -C source --strip-components=1
+apt-get "${aptprive[@]}" source --download-only -qq "qt6-base=$version" >&2
+# Unpacked with Debian's whole series applied, so that its security fixes
+# are in the Qt we ship. None is left out: the patches that are not fixes
+# change only what this build never uses (other processors' detection,
+# Debian's own cross and zstd builds, the online documentation), and apply
+# and build for Windows as they are.
+dpkg-source -x qt6-base_*.dsc source >&2
 
 mkdir construction
 cd construction
@@ -58,6 +65,14 @@ cd construction
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >&2
 cmake --build . --parallel "$(nproc)" >&2
 cmake --install . >&2
+{
+    echo "Qt pour Windows construit depuis le paquet source Debian qt6-base $version"
+    echo "(Debian 12 « bookworm » ; « apt-get source qt6-base=$version » le télécharge),"
+    echo "par cmake/windows/qt.sh de Corvane, avec ces options de configuration :"
+    echo "  ${options[*]}"
+    echo "Correctifs de Debian appliqués (debian/patches/series) :"
+    grep -v -e '^#' -e '^[[:space:]]*$' ../source/debian/patches/series | sed 's/^/  /'
+} >"$prefixe/source-debian.txt"
 touch "$prefixe/.complet"
 cd /
 rm -rf "$travail"
