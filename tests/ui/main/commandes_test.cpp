@@ -251,8 +251,6 @@ private slots:
                                         << "440" << false;
         QTest::newRow("quatre chiffres") << "1250"
                                          << "1250" << false;
-        QTest::newRow("cinq chiffres") << "12500"
-                                       << "12500" << true;
         QTest::newRow("sept chiffres") << "1250000"
                                        << "1250000" << true;
         // So wide that the unit, pushed, meets the frame's edge and narrows.
