@@ -1,8 +1,10 @@
 # The program for Windows, as a portable folder zipped and as an installer:
 # corvane.exe with the Qt and compiler DLLs it loads, the Windows platform and
-# style plugins, and Qt's French texts. One list of shipped files drives the
-# folder, the installer's files and its uninstaller, so that the uninstaller
-# removes exactly what was installed.
+# style plugins, Qt's French texts, and the licences of all that, with where
+# Qt's source is. One list of shipped files drives the folder, the
+# installer's files and its uninstaller, so that the uninstaller removes
+# exactly what was installed. The installer takes its files from the folder,
+# once the programs and DLLs there are stripped of their debugging sections.
 set(CORVANE_PORTABLE corvane-${PROJECT_VERSION}-win64)
 set(CORVANE_INSTALLATEUR corvane-${PROJECT_VERSION}-setup.exe)
 
@@ -11,9 +13,10 @@ find_file(CORVANE_QTBASE_FR qtbase_fr.qm PATHS /usr/share/qt6/translations NO_CM
 
 set(CORVANE_NSIS_INSTALLER)
 set(CORVANE_NSIS_DESINSTALLER)
+set(CORVANE_A_DEPOUILLER)
 # livrer(<folder> <file>...): ships the files in that folder of the program's
 # own ("." for the program's folder itself); a file may be a generator
-# expression, its name then given as NOM=<name>|<expression>.
+# expression, or be shipped under another name: NOM=<name>|<file>.
 function(livrer dossier)
     set(nsis "$INSTDIR")
     if(NOT dossier STREQUAL ".")
@@ -21,22 +24,32 @@ function(livrer dossier)
     endif()
     set(installer "${CORVANE_NSIS_INSTALLER}  SetOutPath \"${nsis}\"\n")
     set(desinstaller "${CORVANE_NSIS_DESINSTALLER}")
+    set(a_depouiller "${CORVANE_A_DEPOUILLER}")
     foreach(fichier IN LISTS ARGN)
+        set(renomme)
         if(fichier MATCHES "^NOM=([^|]*)[|](.*)$")
             set(nom "${CMAKE_MATCH_1}")
             set(fichier "${CMAKE_MATCH_2}")
+            if(NOT nom MATCHES "^[$]<")
+                set(renomme RENAME "${nom}")
+            endif()
         else()
             get_filename_component(nom "${fichier}" NAME)
         endif()
-        install(FILES "${fichier}" DESTINATION "${dossier}")
-        string(APPEND installer "  File \"${fichier}\"\n")
+        install(FILES "${fichier}" DESTINATION "${dossier}" ${renomme})
+        set(livre "${PROJECT_BINARY_DIR}/${CORVANE_PORTABLE}/${dossier}/${nom}")
+        string(APPEND installer "  File \"${livre}\"\n")
         string(APPEND desinstaller "  Delete \"${nsis}\\${nom}\"\n")
+        if(nom MATCHES "^[$]<TARGET_FILE_NAME:|[.](exe|dll)$")
+            list(APPEND a_depouiller "${livre}")
+        endif()
     endforeach()
     if(NOT dossier STREQUAL ".")
         string(APPEND desinstaller "  RMDir \"${nsis}\"\n")
     endif()
     set(CORVANE_NSIS_INSTALLER "${installer}" PARENT_SCOPE)
     set(CORVANE_NSIS_DESINSTALLER "${desinstaller}" PARENT_SCOPE)
+    set(CORVANE_A_DEPOUILLER "${a_depouiller}" PARENT_SCOPE)
 endfunction()
 
 set(cibles)
@@ -47,6 +60,18 @@ endforeach()
 livrer(platforms "NOM=$<TARGET_FILE_NAME:Qt6::QWindowsIntegrationPlugin>|$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>")
 livrer(styles "NOM=$<TARGET_FILE_NAME:Qt6::QWindowsVistaStylePlugin>|$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>")
 livrer(translations ${CORVANE_QTBASE_FR})
+# The licences: the program's own terms and its faces' (its Debian copyright
+# file), Qt's LGPL 3 and where the exact source of this Qt is, the GCC
+# runtime's licence and exception, the mingw-w64 runtime's.
+get_target_property(coeur Qt6::Core IMPORTED_LOCATION_RELEASE)
+get_filename_component(qt "${coeur}/../.." REALPATH)
+livrer(licences
+    "NOM=corvane.txt|${PROJECT_SOURCE_DIR}/app/copyright"
+    "NOM=qt-source.txt|${qt}/source-debian.txt"
+    "NOM=qt-LGPL-3.txt|/usr/share/common-licenses/LGPL-3"
+    "NOM=GPL-3.txt|/usr/share/common-licenses/GPL-3"
+    "NOM=gcc-runtime.txt|/usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright"
+    "NOM=mingw-w64.txt|/usr/share/doc/mingw-w64-x86-64-dev/copyright")
 livrer(. ${cibles} ${CORVANE_DLL_COMPILATEUR} ${CMAKE_CURRENT_LIST_DIR}/qt.conf)
 
 set(CORVANE_ICONE "${PROJECT_SOURCE_DIR}/ui/images/corvane.ico")
@@ -59,8 +84,9 @@ find_program(CORVANE_MAKENSIS makensis NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 add_custom_target(distribution
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${CORVANE_PORTABLE} ${CORVANE_PORTABLE}.zip
     COMMAND ${CMAKE_COMMAND} --install . --prefix ${CORVANE_PORTABLE}
+    COMMAND ${CMAKE_STRIP} --strip-unneeded ${CORVANE_A_DEPOUILLER}
     COMMAND ${CMAKE_COMMAND} -E tar cf ${CORVANE_PORTABLE}.zip --format=zip ${CORVANE_PORTABLE}
-    COMMAND ${CORVANE_MAKENSIS} -V2 -NOCD installateur.nsi
+    COMMAND ${CORVANE_MAKENSIS} -V2 -INPUTCHARSET UTF8 -NOCD installateur.nsi
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
     DEPENDS corvane
     BYPRODUCTS ${CORVANE_PORTABLE}.zip ${CORVANE_INSTALLATEUR}

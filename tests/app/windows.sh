@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # The Windows distribution under wine, in a wine prefix of the test's own: the
-# program's file carries its version record and icons; unpacked from the zip
-# alone, corvane.exe shows its window at the designed client size and
-# "&Imprimer" makes one job of one page holding the window on a private CUPS
-# queue; the installer installs the program, its Start-menu entry and its
-# uninstaller, which removes them all. Keeps a screenshot in $ARTEFACTS.
+# zip, the installer and the unpacked folder are lean, and carry the
+# licences and the record of Qt's source; the program's file carries its
+# version record and icons; unpacked from the zip alone, corvane.exe shows
+# its window at the designed client size, and at 100, 125, 150 and 200 %
+# "&Imprimer" makes one job of one page holding the window at its size on
+# paper, on a private CUPS queue; the installer installs the program, its
+# Start-menu entry and its uninstaller, listed with its publisher and size,
+# which removes them all. Keeps a screenshot in $ARTEFACTS.
 set -euo pipefail
 source "$(dirname "$0")/harnais_reel.sh"
 wine=$1
@@ -17,6 +20,17 @@ export WINEPREFIX=$PRIVE/wine WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
 
 unzip -q "$zip" -d "$PRIVE"
 dossier=$PRIVE/$(basename "$zip" .zip)
+octets() { du -sb "$1" | cut -f1; }
+(($(octets "$zip") <= 12000000)) || echec "zip de $(octets "$zip") octets"
+(($(octets "$installateur") <= 10000000)) || echec "installateur de $(octets "$installateur") octets"
+(($(octets "$dossier") <= 30000000)) || echec "$(octets "$dossier") octets une fois décompressé"
+for licence in corvane qt-source qt-LGPL-3 GPL-3 gcc-runtime mingw-w64; do
+    [ -s "$dossier/licences/$licence.txt" ] || echec "licence $licence.txt absente"
+done
+grep -q 'RUNTIME LIBRARY EXCEPTION' "$dossier/licences/gcc-runtime.txt" || echec "exception de GCC absente"
+for attendu in 'paquet source Debian qt6-base 6.4.2+dfsg-' 'cve-2023-32763.diff' 'qt.sh'; do
+    grep -qF "$attendu" "$dossier/licences/qt-source.txt" || echec "qt-source.txt ne dit pas $attendu"
+done
 ressources=$(x86_64-w64-mingw32-windres -i "$dossier/corvane.exe" -O rc)
 for attendu in 'FILEVERSION 1, 0, 0, 0' 'PRODUCTVERSION 1, 0, 0, 0' 'BLOCK "040C04B0"' \
     'VALUE "ProductName", "Corvane"' 'VALUE "FileVersion", "1.00"' 'VALUE "ProductVersion", "1.00"'; do
@@ -28,38 +42,58 @@ for cote in 16 32; do
     grep -q -- "--width=$cote --height=$cote" <<<"$icones" || echec "pas d'icône ${cote}x$cote : $icones"
 done
 
-lancer "$wine" "$dossier/corvane.exe"
-eval "$(xdotool getwindowgeometry --shell "$id")"
-[ "$WIDTH" = 551 ] || echec "largeur $WIDTH au lieu de 551"
-barre=$((HEIGHT - 224))
-((barre >= 15 && barre <= 40)) || echec "hauteur $HEIGHT : pas 224 sous une barre de menus"
-mkdir -p "${ARTEFACTS:-.}"
-import -window "$id" -frame "${ARTEFACTS:-.}/fenetre-windows.png"
-import -window "$id" "$PRIVE/client.png"
+# At each display density, set as Windows sets it: the page holds the
+# framed window at its size, one pixel at 100 % a 96th of an inch.
+for dpi in 96 120 144 192; do
+    "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+    lancer "$wine" "$dossier/corvane.exe"
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    ((WIDTH * 96 >= (551 * dpi) - 96 && WIDTH * 96 <= (551 * dpi) + 96)) ||
+        echec "à $dpi ppp : largeur $WIDTH au lieu de 551 à l'échelle"
+    if [ "$dpi" = 96 ]; then
+        barre=$((HEIGHT - 224))
+        ((barre >= 15 && barre <= 40)) || echec "hauteur $HEIGHT : pas 224 sous une barre de menus"
+        mkdir -p "${ARTEFACTS:-.}"
+        import -window "$id" -frame "${ARTEFACTS:-.}/fenetre-windows.png"
+        import -window "$id" "$PRIVE/client.png"
+    fi
 
-xdotool windowactivate --sync "$id"
-menu "$pid" i
-attendre '[ "$(ls "$SORTIE" | wc -l)" = 1 ]'
-travail=$(ls "$SORTIE"/travail-*)
-gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r96 -sOutputFile="$PRIVE/page-%d.png" "$travail"
-[ "$(ls "$PRIVE"/page-*.png | wc -l)" = 1 ] || echec "le travail n'a pas une page"
-cp "$PRIVE/page-1.png" "${ARTEFACTS:-.}/page-imprimee-windows.png"
-boite=$(convert "$PRIVE/page-1.png" -fuzz 3% -trim -format '%w %h %X %Y' info:)
-read -r pl ph px py <<<"$boite"
-((pl >= WIDTH && pl <= WIDTH + 20 && ph >= HEIGHT && ph <= HEIGHT + 50)) ||
-    echec "image imprimée de ${pl}x${ph} pour une fenêtre de ${WIDTH}x${HEIGHT} et son cadre"
-# Below the title bar, the window as it is on screen: the menu that ran the
-# command is gone from it.
-convert "$PRIVE/page-1.png" -crop "${WIDTH}x${HEIGHT}+$((${px#+} + (pl - WIDTH) / 2))+$((${py#+} + ph - HEIGHT))" \
-    +repage -colorspace Gray -blur 0x1 "$PRIVE/imprime.png"
-convert "$PRIVE/client.png" -colorspace Gray -blur 0x1 "$PRIVE/client-flou.png"
-correlation=$(compare -metric NCC "$PRIVE/imprime.png" "$PRIVE/client-flou.png" null: 2>&1 || true)
-awk -v c="$correlation" 'BEGIN { exit !(c >= 0.9) }' || echec "l'image imprimée n'est pas la fenêtre (corrélation $correlation)"
+    avant=$(ls "$SORTIE" | wc -l)
+    xdotool windowactivate --sync "$id"
+    menu "$pid" i
+    attendre '[ "$(ls "$SORTIE" | wc -l)" = $((avant + 1)) ]'
+    travail=$(ls -t "$SORTIE"/travail-* | head -n 1)
+    rm -f "$PRIVE"/page-*.png
+    gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r96 -sOutputFile="$PRIVE/page-%d.png" "$travail"
+    [ "$(ls "$PRIVE"/page-*.png | wc -l)" = 1 ] || echec "à $dpi ppp, le travail n'a pas une page"
+    cp "$PRIVE/page-1.png" "${ARTEFACTS:-.}/page-imprimee-windows-$dpi.png"
+    boite=$(convert "$PRIVE/page-1.png" -fuzz 3% -trim -format '%w %h %X %Y' info:)
+    read -r pl ph px py <<<"$boite"
+    if [ "$dpi" = 96 ]; then
+        ((pl >= WIDTH && pl <= WIDTH + 20 && ph >= HEIGHT && ph <= HEIGHT + 50)) ||
+            echec "image imprimée de ${pl}x${ph} pour une fenêtre de ${WIDTH}x${HEIGHT} et son cadre"
+        pl96=$pl
+        ph96=$ph
+        # Below the title bar, the window as it is on screen: the menu that ran the
+        # command is gone from it.
+        convert "$PRIVE/page-1.png" -crop "${WIDTH}x${HEIGHT}+$((${px#+} + (pl - WIDTH) / 2))+$((${py#+} + ph - HEIGHT))" \
+            +repage -colorspace Gray -blur 0x1 "$PRIVE/imprime.png"
+        convert "$PRIVE/client.png" -colorspace Gray -blur 0x1 "$PRIVE/client-flou.png"
+        correlation=$(compare -metric NCC "$PRIVE/imprime.png" "$PRIVE/client-flou.png" null: 2>&1 || true)
+        awk -v c="$correlation" 'BEGIN { exit !(c >= 0.9) }' ||
+            echec "l'image imprimée n'est pas la fenêtre (corrélation $correlation)"
+    else
+        # The same size on paper as at 100 %, to the rounding of the scaled frame.
+        ((pl >= pl96 - 2 && pl <= pl96 + 2 && ph >= ph96 - 2 && ph <= ph96 + 2)) ||
+            echec "à $dpi ppp, image imprimée de ${pl}x${ph} au lieu de ${pl96}x${ph96}"
+    fi
 
-menu "$pid" q
-statut=0
-wait "$pid" || statut=$?
-[ "$statut" = 0 ] || echec "« Quitter » : statut $statut"
+    menu "$pid" q
+    statut=0
+    wait "$pid" || statut=$?
+    [ "$statut" = 0 ] || echec "« Quitter » à $dpi ppp : statut $statut"
+done
+"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null
 
 # The installer, silent, then its uninstaller.
 cle='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane'
@@ -67,13 +101,17 @@ installe="$WINEPREFIX/drive_c/Program Files/Corvane"
 raccourci="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Corvane.lnk"
 "$wine" "$installateur" /S
 "$(dirname "$wine")/wineserver" -w
-for fichier in corvane.exe qt.conf platforms/qwindows.dll translations/qtbase_fr.qm desinstaller.exe; do
+for fichier in corvane.exe qt.conf platforms/qwindows.dll translations/qtbase_fr.qm licences/corvane.txt \
+    desinstaller.exe; do
     [ -f "$installe/$fichier" ] || echec "$fichier n'est pas installé"
 done
 [ -f "$raccourci" ] || echec "pas d'entrée dans le menu Démarrer"
 "$wine" reg query "$cle" /v UninstallString | grep -q 'desinstaller.exe' || echec "désinstallation non inscrite"
+"$wine" reg query "$cle" /v Publisher | grep -q 'Corvane' || echec "pas d'éditeur dans la liste des programmes"
+taille=$("$wine" reg query "$cle" /v EstimatedSize | awk '/EstimatedSize/ { print $NF }' | tr -d '\r')
+((taille > 10000 && taille < 30000)) || echec "taille inscrite : $taille Kio"
 "$wine" "$installe/desinstaller.exe" /S
 attendre '[ ! -e "$installe" ] && [ ! -e "$raccourci" ]'
 ! "$wine" reg query "$cle" >/dev/null 2>&1 || echec "la désinstallation reste inscrite"
 "$(dirname "$wine")/wineserver" -k
-echo "windows : correct (corrélation $correlation)"
+echo "windows : correct (corrélation $correlation, ${pl96}x$ph96 imprimé à toutes les échelles)"
