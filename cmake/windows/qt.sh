@@ -54,7 +54,9 @@ apt-get "${aptprive[@]}" source --download-only -qq "qt6-base=$version" >&2
 # are in the Qt we ship. None is left out: the patches that are not fixes
 # change only what this build never uses (other processors' detection,
 # Debian's own cross and zstd builds, the online documentation), and apply
-# and build for Windows as they are.
+# and build for Windows as they are. dpkg-source warns that it cannot check
+# the .dsc's own signature, which needs Debian's developers' keyring: apt has
+# already checked every file against the archive's signed index.
 dpkg-source -x qt6-base_*.dsc source >&2
 
 mkdir construction
