@@ -9,6 +9,7 @@
 # make windows      the Windows zip and installer in build/windows, cross-built and tested under wine
 #                   (on Debian 12, whose Qt host tools its Qt for Windows is built against)
 # make clean        removes every build
+# make paquets      lists every package a target names (the fresh check looks each up)
 
 # Debian packages, one list per kind of work, each name the same on Debian 12
 # and 13. Each target installs the lists it uses, and only those, so that any

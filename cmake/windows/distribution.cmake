@@ -63,11 +63,9 @@ livrer(translations ${CORVANE_QTBASE_FR})
 # The licences: the program's own terms and its faces' (its Debian copyright
 # file), Qt's LGPL 3 and where the exact source of this Qt is, the GCC
 # runtime's licence and exception, the mingw-w64 runtime's.
-get_target_property(coeur Qt6::Core IMPORTED_LOCATION_RELEASE)
-get_filename_component(qt "${coeur}/../.." REALPATH)
 livrer(licences
     "NOM=corvane.txt|${PROJECT_SOURCE_DIR}/app/copyright"
-    "NOM=qt-source.txt|${qt}/source-debian.txt"
+    "NOM=qt-source.txt|${CORVANE_QT_PREFIXE}/source-debian.txt"
     "NOM=qt-LGPL-3.txt|/usr/share/common-licenses/LGPL-3"
     "NOM=GPL-3.txt|/usr/share/common-licenses/GPL-3"
     "NOM=gcc-runtime.txt|/usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright"

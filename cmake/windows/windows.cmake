@@ -13,6 +13,12 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     list(APPEND CORVANE_DLL_COMPILATEUR "${chemin}")
 endforeach()
 
+# Where the Qt for Windows is installed, its DLLs in bin/ below it.
+if(TARGET Qt6::Core)
+    get_target_property(coeur Qt6::Core IMPORTED_LOCATION_RELEASE)
+    get_filename_component(CORVANE_QT_PREFIXE "${coeur}/../.." REALPATH)
+endif()
+
 if(CORVANE_UI)
     include(${CMAKE_CURRENT_LIST_DIR}/distribution.cmake)
 endif()

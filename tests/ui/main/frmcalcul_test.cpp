@@ -290,7 +290,7 @@ private slots:
         const QString nom = QTest::currentDataTag();
         const QFont police = (nom == "menu contextuel" ? menu.get() : controle(nom))->font();
         QCOMPARE(police.family(), famille);
-        const bool systeme = QFontDatabase::families().contains(famille);
+        const bool systeme = QFontDatabase::families().contains(famille, Qt::CaseInsensitive);
         QCOMPARE(QFontInfo(police).family(), systeme ? famille : remplacante);
         QCOMPARE(police.pointSizeF(), 8.25);
         QVERIFY(!police.bold());

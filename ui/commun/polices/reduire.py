@@ -3,7 +3,7 @@
 designed families, from Debian's font packages (fonts-roboto-unhinted,
 fonts-croscore) with python3-fonttools:
 
-    ui/polices/reduire.py
+    ui/commun/polices/reduire.py
 
 Each face keeps the glyphs of Western European text only, with its hinting
 and kerning, and takes a family name of its own, so that no font the system
