@@ -8,13 +8,13 @@
 # package, installed with apt into fresh Debian 12 and 13 roots, starts the
 # same way.
 #
-# Each release's pristine root is bootstrapped once and kept as a tarball in
-# $CORVANE_CACHE; each run unpacks it afresh. The windows show on an Xvfb of
+# Each run unpacks the releases' pristine roots afresh. The windows show on an Xvfb of
 # this machine, reached from the roots through its abstract socket. Whatever
 # the outcome, nothing stays mounted or running.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tests/app/harnais_reel.sh
+source cmake/debian/racines.sh
 
 [ "$(id -u)" = 0 ] || echec "à lancer en root (chroot et montages)"
 cache=${CORVANE_CACHE:-/var/cache/corvane}
@@ -23,72 +23,34 @@ journal=$travail/journal.txt
 racines=()
 PRIVE=
 
-# The Debian mirror this machine's apt already uses, for either release.
-miroir() {
-    # Either file may be missing: a machine with deb822 sources only has no sources.list.
-    local fichier
-    for fichier in /etc/apt/sources.list.d/*.sources /etc/apt/sources.list; do
-        if [ -f "$fichier" ]; then cat "$fichier"; fi
-    done | awk '
-        /^URIs:/ { uri = $2 } /^Suites:.*(bookworm|trixie)( |$)/ && uri && !m { m = uri }
-        /^deb / && ($3 == "bookworm" || $3 == "trixie") && !m { m = $2 } END { if (m) print m }'
-}
-
 etape() {
     printf '%s  %s\n' "$(date +%T)" "$*"
 }
 
-demonter() {
-    local racine=$1 pid
-    for pid in /proc/[0-9]*; do
-        [ "$(readlink "$pid/root" 2>/dev/null)" = "$racine" ] && kill -9 "${pid#/proc/}" 2>/dev/null
-    done
-    local point
-    for point in dev/shm dev proc; do
-        mountpoint -q "$racine/$point" && umount -l "$racine/$point"
-    done
-    # --one-file-system: never anything of the machine itself, should a mount remain.
-    rm -rf --one-file-system "$racine"
+# retirer ROOT: its processes ended, unmounted and removed; --one-file-system:
+# never anything of the machine itself, should a mount remain.
+retirer() {
+    demonter "$1"
+    rm -rf --one-file-system "$1"
 }
 
 nettoyer() {
     local racine
-    for racine in "${racines[@]}"; do demonter "$racine"; done
+    for racine in "${racines[@]}"; do retirer "$racine"; done
     arreter_tout 2>/dev/null || true
 }
 trap nettoyer EXIT
-
-# base RELEASE: the pristine root's tarball, bootstrapped the first time.
-base() {
-    local tarball=$cache/$1-minbase.tar
-    if [ ! -s "$tarball" ]; then
-        local depot
-        depot=$(miroir)
-        [ -n "$depot" ] || echec "aucun miroir Debian dans la configuration d'apt"
-        etape "debootstrap --variant=minbase $1 depuis $depot" >&2
-        debootstrap --variant=minbase "$1" "$travail/base" "$depot" >>"$journal" 2>&1 ||
-            { tail -n 40 "$journal" >&2; echec "debootstrap $1 a échoué"; }
-        tar -C "$travail/base" -cf "$tarball.partiel" . && mv "$tarball.partiel" "$tarball"
-        rm -rf --one-file-system "$travail/base"
-    fi
-    echo "$tarball"
-}
 
 # nouvelle_racine NAME RELEASE: a fresh copy of the release's pristine root,
 # ready to chroot into, in $racine.
 nouvelle_racine() {
     local tarball
-    tarball=$(base "$2")
+    tarball=$(base "$2") || echec "pas de racine $2"
     racine=$travail/$1
     racines+=("$racine")
     mkdir -p "$racine"
     tar -C "$racine" -xf "$tarball"
-    cp /etc/resolv.conf "$racine/etc/resolv.conf"
-    mount -t proc proc "$racine/proc"
-    mount --bind /dev "$racine/dev"
-    # Private, so that what is mounted below it never shows in the machine's own /dev.
-    mount --make-private "$racine/dev"
-    mount -t tmpfs -o mode=1777 shm "$racine/dev/shm"
+    monter "$racine"
 }
 
 # dans ROOT COMMAND: runs the shell command as root in ROOT, with a clean
@@ -152,7 +114,7 @@ for version in bookworm trixie; do
         cp "$paquet" "$travail/"
         paquet=$travail/$(basename "$paquet")
     fi
-    demonter "$source"
+    retirer "$source"
 done
 
 # The package built on the older release, on both.
@@ -163,7 +125,7 @@ for version in bookworm trixie; do
     dans "$racine" "apt-get update -qq && apt-get install -y -qq /tmp/$(basename "$paquet")"
     etape "$version : corvane installé, fermé par sa case de fermeture"
     montrer_et_fermer "$racine" corvane
-    demonter "$racine"
+    retirer "$racine"
 done
 
 etape "machines neuves : correctes en $((SECONDS - debut)) s"
