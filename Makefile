@@ -7,7 +7,8 @@
 # make package      the Debian package, checked by lintian, and the source archive, in build/release
 # make check-fresh  the README's commands on freshly bootstrapped Debian 12 and 13, and the package
 # make windows      the Windows zip and installer in build/windows, cross-built and tested under wine
-#                   (on Debian 12, whose Qt host tools its Qt for Windows is built against)
+#                   (on Debian 13, whose Qt host tools its Qt for Windows is built against;
+#                   elsewhere in a Debian 13 root that it bootstraps once)
 # make clean        removes every build
 # make paquets      lists every package a target names (the fresh check looks each up)
 
@@ -31,7 +32,7 @@ PACKAGES_PAQUET := dpkg-dev desktop-file-utils appstream lintian
 PACKAGES_CROSS := cmake ninja-build googletest qemu-user \
                   g++-i686-linux-gnu g++-arm-linux-gnueabihf g++-aarch64-linux-gnu g++-s390x-linux-gnu
 PACKAGES_NEUVE := debootstrap
-# Windows: mingw-w64 with posix threads (Qt 6 needs them), Qt's host tools to
+# Windows, on Debian 13: mingw-w64 with posix threads (Qt 6 needs them), Qt's host tools to
 # build Qt for Windows once from Debian's source package, wine to run the
 # tests (with fonts for Qt's offscreen platform there), NSIS for the
 # installer, and what reads the program's resources and its printed pages.
@@ -111,15 +112,18 @@ check-fresh:
 	$(call installer,$(PACKAGES_NEUVE) $(PACKAGES_REEL))
 	tests/machine_neuve.sh
 
+ifeq ($(shell . /etc/os-release && echo $$VERSION_CODENAME),trixie)
 windows:
-	@. /etc/os-release && [ "$$VERSION_CODENAME" = bookworm ] || { \
-	    echo "make windows se construit sur Debian 12 (bookworm) seulement : son Qt pour Windows" \
-	         "est construit avec les outils Qt de Debian 12. Ici : $$PRETTY_NAME." >&2; exit 1; }
 	$(call installer,$(PACKAGES_BUILD) $(PACKAGES_WINDOWS) $(PACKAGES_REEL) $(PACKAGES_IMPRESSION))
 	qt=$$(CORVANE_CACHE=$(CORVANE_CACHE) cmake/windows/qt.sh) && CORVANE_QT_WINDOWS=$$qt cmake --preset windows
 	cmake --build --preset windows
 	# Qt's windows under wine need an X display, even on the offscreen platform.
 	xvfb-run -a -s "-nolisten tcp" ctest --preset windows
+else
+windows:
+	$(call installer,$(PACKAGES_NEUVE))
+	$(SUDO) env CORVANE_CACHE=$(CORVANE_CACHE) CI=$(CI) cmake/windows/debian13.sh
+endif
 
 clean:
 	rm -rf build
@@ -127,4 +131,4 @@ clean:
 # Every package a target names, one a line, for the fresh-machine check.
 paquets:
 	@printf '%s\n' $(sort $(PACKAGES_BUILD) $(PACKAGES_BENCH) $(PACKAGES_FUZZ) $(PACKAGES_REEL) \
-	    $(PACKAGES_IMPRESSION) $(PACKAGES_PAQUET) $(PACKAGES_CROSS) $(PACKAGES_NEUVE))
+	    $(PACKAGES_IMPRESSION) $(PACKAGES_PAQUET) $(PACKAGES_CROSS) $(PACKAGES_NEUVE) $(PACKAGES_WINDOWS))

@@ -58,7 +58,7 @@ foreach(cible corvane Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport)
 endforeach()
 # The folders go first in the uninstaller's list, so that each is empty when its turn comes.
 livrer(platforms "NOM=$<TARGET_FILE_NAME:Qt6::QWindowsIntegrationPlugin>|$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>")
-livrer(styles "NOM=$<TARGET_FILE_NAME:Qt6::QWindowsVistaStylePlugin>|$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>")
+livrer(styles "NOM=$<TARGET_FILE_NAME:Qt6::QModernWindowsStylePlugin>|$<TARGET_FILE:Qt6::QModernWindowsStylePlugin>")
 livrer(translations ${CORVANE_QTBASE_FR})
 # The licences: the program's own terms and its faces' (its Debian copyright
 # file), Qt's LGPL 3 and where the exact source of this Qt is, the GCC
@@ -76,8 +76,12 @@ set(CORVANE_ICONE "${PROJECT_SOURCE_DIR}/ui/images/corvane.ico")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/installateur.nsi.in installateur.nsi.modele @ONLY)
 file(GENERATE OUTPUT ${PROJECT_BINARY_DIR}/installateur.nsi INPUT ${PROJECT_BINARY_DIR}/installateur.nsi.modele)
 
+# The exact source of that Qt, as Debian published it, goes beside them:
+# mirrors drop superseded versions, and the LGPL wants it to be had.
+file(GLOB CORVANE_QT_SOURCE "${CORVANE_QT_PREFIXE}/source/*")
+
 # `cmake --build --preset windows --target distribution`: the zip and the
-# installer in the build folder.
+# installer in the build folder, Qt's source beside them.
 find_program(CORVANE_MAKENSIS makensis NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 add_custom_target(distribution
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${CORVANE_PORTABLE} ${CORVANE_PORTABLE}.zip
@@ -85,6 +89,7 @@ add_custom_target(distribution
     COMMAND ${CMAKE_STRIP} --strip-unneeded ${CORVANE_A_DEPOUILLER}
     COMMAND ${CMAKE_COMMAND} -E tar cf ${CORVANE_PORTABLE}.zip --format=zip ${CORVANE_PORTABLE}
     COMMAND ${CORVANE_MAKENSIS} -V2 -INPUTCHARSET UTF8 -NOCD installateur.nsi
+    COMMAND ${CMAKE_COMMAND} -E copy ${CORVANE_QT_SOURCE} .
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
     DEPENDS corvane
     BYPRODUCTS ${CORVANE_PORTABLE}.zip ${CORVANE_INSTALLATEUR}
