@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#ifdef Q_OS_WIN
+#include <QStyleHints>
+#endif
 #include <QLocale>
 #include <QTranslator>
 
@@ -16,4 +19,11 @@ void PreparerApplication(QApplication& application)
         QApplication::installTranslator(traductionQt);
 
     InstallerPolicesDeConception();
+#ifdef Q_OS_WIN
+    // The window is laid out to the letter in the classic style's paddings,
+    // and its captions and results are red and green on the system's light
+    // face: Windows 11's own style and dark mode would undo both.
+    QApplication::setStyle(QStringLiteral("windowsvista"));
+    QGuiApplication::styleHints()->setColorScheme(Qt::ColorScheme::Light);
+#endif
 }

@@ -4,5 +4,6 @@ class QApplication;
 
 // What the program sets up before its first window: Qt's own texts (a
 // field's context menu, standard buttons) in French, and deliberate
-// fallbacks for the design's fonts where the system lacks them.
+// fallbacks for the design's fonts where the system lacks them; on Windows,
+// the classic style and light colours whatever the system's scheme.
 void PreparerApplication(QApplication& application);

@@ -4,24 +4,43 @@
 #include <QFontDatabase>
 #include <QWidget>
 
+namespace {
+
+// Whether the system really has the family as an outline face. fontconfig's
+// aliases would answer for Verdana too, with whatever sans it picks; and a
+// bitmap family (Windows' own MS Sans Serif, wine's) only comes in a few
+// pixel sizes, none of them the design's.
+bool FaceVectorielle(const QString& famille)
+{
+    return QFontDatabase::families().contains(famille, Qt::CaseInsensitive) &&
+           QFontDatabase::isSmoothlyScalable(famille);
+}
+
+} // namespace
+
 void InstallerPolicesDeConception()
 {
     struct Face {
-        const char* famille; // the designed family it stands for
-        const char* fichier;
+        const char* famille;  // the designed family it stands for
+        const char* jumelle;  // the system's outline twin of that family, if it has one
+        const char* fichier;  // the program's own face
     };
     static constexpr Face faces[] = {
-        {"Verdana", ":/polices/CorvaneSans.ttf"},
-        {"Verdana", ":/polices/CorvaneSans-Bold.ttf"},
-        {"MS Sans Serif", ":/polices/CorvaneGrotesque.ttf"},
+        {"Verdana", nullptr, ":/polices/CorvaneSans.ttf"},
+        {"Verdana", nullptr, ":/polices/CorvaneSans-Bold.ttf"},
+        // Every Windows since 2000 has Microsoft Sans Serif, drawn to MS Sans
+        // Serif's metrics.
+        {"MS Sans Serif", "Microsoft Sans Serif", ":/polices/CorvaneGrotesque.ttf"},
     };
-    // The families the system really has: fontconfig's aliases would answer
-    // for Verdana too, with whatever sans it picks.
-    const QStringList presentes = QFontDatabase::families();
     for (const Face& face : faces) {
         const QString famille = QString::fromLatin1(face.famille);
-        if (presentes.contains(famille, Qt::CaseInsensitive))
+        if (FaceVectorielle(famille))
             continue;
+        const QString jumelle = QString::fromLatin1(face.jumelle);
+        if (face.jumelle && FaceVectorielle(jumelle)) {
+            QFont::insertSubstitution(famille, jumelle);
+            continue;
+        }
         const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(face.fichier));
         if (id < 0)
             qFatal("%s cannot be loaded", face.fichier);
@@ -42,6 +61,9 @@ void PolicesDeConception(QWidget& fenetre)
         if (police.pointSizeF() != TailleDuFormulaire)
             continue;
         police.setPointSizeF(TailleConcue);
+        // A bitmap face of the designed family, where the system has one,
+        // gives way to the outline face that stands in for it.
+        police.setStyleStrategy(QFont::ForceOutline);
         controle->setFont(police);
     }
 }

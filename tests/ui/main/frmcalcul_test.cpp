@@ -228,6 +228,19 @@ private slots:
         QVERIFY(!f->fenetre().centralWidget()->rect().intersects(picDest->geometry()));
     }
 
+    void apparence()
+    {
+        // The design's colours stand on a light face, whatever scheme the system has.
+        const QPalette palette = f->fenetre().palette();
+        for (const auto fond : {QPalette::Window, QPalette::Button, QPalette::Base})
+            QVERIFY2(palette.color(fond).lightness() > 200, qPrintable(palette.color(fond).name()));
+        for (const auto texte : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            QVERIFY2(palette.color(texte).lightness() < 80, qPrintable(palette.color(texte).name()));
+#ifdef Q_OS_WIN
+        QCOMPARE(QApplication::style()->name(), "windowsvista");
+#endif
+    }
+
     void couleur_data()
     {
         QTest::addColumn<QColor>("couleur");
@@ -271,29 +284,40 @@ private slots:
     void police_data()
     {
         QTest::addColumn<QString>("famille");
-        // The face drawn where the system lacks the family: the program's own.
-        QTest::addColumn<QString>("remplacante");
+        // The faces drawn where the system lacks the family as an outline
+        // face: the system's outline twin if it has one, else the program's own.
+        QTest::addColumn<QStringList>("remplacantes");
         for (const char* nom : {"frmParam", "cmdDebit", "picDest"})
-            QTest::newRow(nom) << "MS Sans Serif" << "Corvane Grotesque";
+            QTest::newRow(nom) << "MS Sans Serif" << QStringList{"Microsoft Sans Serif", "Corvane Grotesque"};
         for (const char* nom : {"frmResult", "txtCyl", "Label1", "lblAF", "cmdEvaluer", "lblDebRes", "mnuFichier",
                                 "menu contextuel"})
-            QTest::newRow(nom) << "Verdana" << "Corvane Sans";
+            QTest::newRow(nom) << "Verdana" << QStringList{"Corvane Sans"};
     }
 
     void police()
     {
         QFETCH(QString, famille);
-        QFETCH(QString, remplacante);
+        QFETCH(QStringList, remplacantes);
         // A field's context menu is a window of its own, made and polished when it opens.
         const std::unique_ptr<QMenu> menu(f->champ("txtCyl")->createStandardContextMenu());
         menu->ensurePolished();
         const QString nom = QTest::currentDataTag();
         const QFont police = (nom == "menu contextuel" ? menu.get() : controle(nom))->font();
         QCOMPARE(police.family(), famille);
-        const bool systeme = QFontDatabase::families().contains(famille, Qt::CaseInsensitive);
-        QCOMPARE(QFontInfo(police).family(), systeme ? famille : remplacante);
         QCOMPARE(police.pointSizeF(), 8.25);
         QVERIFY(!police.bold());
+        // Never a bitmap face, which comes in a few pixel sizes only.
+        const QString dessinee = QFontInfo(police).family();
+        QVERIFY2(QFontDatabase::isSmoothlyScalable(dessinee), qPrintable(dessinee));
+        const QStringList systeme = QFontDatabase::families();
+        const auto vectorielle = [&](const QString& candidate) {
+            return systeme.contains(candidate, Qt::CaseInsensitive) && QFontDatabase::isSmoothlyScalable(candidate);
+        };
+        QString attendue = famille;
+        for (const QString& remplacante : remplacantes)
+            if (!vectorielle(attendue))
+                attendue = remplacante;
+        QCOMPARE(dessinee.toLower(), attendue.toLower());
     }
 
     void aucunTexteCoupe()
