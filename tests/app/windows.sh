@@ -28,9 +28,18 @@ for licence in corvane qt-source qt-LGPL-3 GPL-3 gcc-runtime mingw-w64; do
     [ -s "$dossier/licences/$licence.txt" ] || echec "licence $licence.txt absente"
 done
 grep -q 'RUNTIME LIBRARY EXCEPTION' "$dossier/licences/gcc-runtime.txt" || echec "exception de GCC absente"
-for attendu in 'paquet source Debian qt6-base 6.4.2+dfsg-' 'cve-2023-32763.diff' 'qt.sh'; do
+for attendu in 'paquet source Debian qt6-base 6.8.' 'Debian GNU/Linux 13' 'cve-2025-3512' 'cve-2025-5455' \
+    'cve-2025-5992' 'qt.sh'; do
     grep -qF "$attendu" "$dossier/licences/qt-source.txt" || echec "qt-source.txt ne dit pas $attendu"
 done
+# That source lies beside the zip, each file as its .dsc lists it.
+(
+    cd "$(dirname "$zip")"
+    dsc=$(ls qt6-base_*.dsc) || echec "pas de .dsc de Qt à côté du zip"
+    grep -qF "${dsc%.dsc}" "$dossier/licences/qt-source.txt" || echec "qt-source.txt ne nomme pas $dsc"
+    awk '/^Checksums-Sha256:/ { l = 1; next } /^[^ ]/ { l = 0 } l && NF == 3 { print $1 "  " $3 }' "$dsc" >"$PRIVE/sommes"
+    [ -s "$PRIVE/sommes" ] && sha256sum --quiet -c "$PRIVE/sommes" || echec "source de Qt incomplète à côté du zip"
+)
 ressources=$(x86_64-w64-mingw32-windres -i "$dossier/corvane.exe" -O rc)
 for attendu in 'FILEVERSION 1, 0, 0, 0' 'PRODUCTVERSION 1, 0, 0, 0' 'BLOCK "040C04B0"' \
     'VALUE "ProductName", "Corvane"' 'VALUE "FileVersion", "1.00"' 'VALUE "ProductVersion", "1.00"'; do
@@ -41,6 +50,11 @@ icones=$(wrestool -x -t 14 "$dossier/corvane.exe" >"$PRIVE/icone.ico" && icotool
 for cote in 16 32; do
     grep -q -- "--width=$cote --height=$cote" <<<"$icones" || echec "pas d'icône ${cote}x$cote : $icones"
 done
+
+# The system in dark mode, which the window does not follow: the design's
+# colours stand on a light face.
+"$wine" reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
+    /v AppsUseLightTheme /t REG_DWORD /d 0 /f >/dev/null
 
 # At each display density, set as Windows sets it: the page holds the
 # framed window at its size, one pixel at 100 % a 96th of an inch.
@@ -56,6 +70,11 @@ for dpi in 96 120 144 192; do
         mkdir -p "${ARTEFACTS:-.}"
         import -window "$id" -frame "${ARTEFACTS:-.}/fenetre-windows.png"
         import -window "$id" "$PRIVE/client.png"
+        clarte=$(convert "$PRIVE/client.png" -colorspace Gray -format '%[fx:mean]' info:)
+        rouges=$(convert "$PRIVE/client.png" -fuzz 25% -fill black +opaque red -fill white -opaque red \
+            -format '%[fx:round(mean * w * h)]' info:)
+        awk -v c="$clarte" -v r="$rouges" 'BEGIN { exit !(c >= 0.7 && r >= 100) }' ||
+            echec "en mode sombre, fenêtre de clarté $clarte avec $rouges points rouges"
     fi
 
     avant=$(ls "$SORTIE" | wc -l)
@@ -101,7 +120,8 @@ installe="$WINEPREFIX/drive_c/Program Files/Corvane"
 raccourci="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Corvane.lnk"
 "$wine" "$installateur" /S
 "$(dirname "$wine")/wineserver" -w
-for fichier in corvane.exe qt.conf platforms/qwindows.dll translations/qtbase_fr.qm licences/corvane.txt \
+for fichier in corvane.exe qt.conf platforms/qwindows.dll styles/qmodernwindowsstyle.dll translations/qtbase_fr.qm \
+    licences/corvane.txt \
     desinstaller.exe; do
     [ -f "$installe/$fichier" ] || echec "$fichier n'est pas installé"
 done

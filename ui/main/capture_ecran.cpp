@@ -10,6 +10,11 @@
 
 #include <algorithm>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#include <dwmapi.h>
+#endif
+
 namespace {
 
 // Platforms whose screen a program may read: the frame drawn by the window
@@ -38,7 +43,43 @@ bool SansPixels(const QPixmap& capture)
     return true;
 }
 
+#ifdef Q_OS_WIN
+QRect Rectangle(const RECT& r)
+{
+    return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+}
+#endif
+
+// The bands of the window's frame on screen that the system does not draw,
+// in the window's own units: the screen would show through them whatever
+// lies behind the window.
+QMargins BordsInvisibles(QWidget& fenetre)
+{
+#ifdef Q_OS_WIN
+    const auto hwnd = reinterpret_cast<HWND>(fenetre.winId());
+    RECT rectangle;
+    RECT bornes;
+    if (!GetWindowRect(hwnd, &rectangle) ||
+        FAILED(DwmGetWindowAttribute(hwnd, DWMWA_EXTENDED_FRAME_BOUNDS, &bornes, sizeof bornes)))
+        return {};
+    const QRect tout = Rectangle(rectangle);
+    const QRect visible = PartieVisible(tout, Rectangle(bornes));
+    const qreal ratio = fenetre.devicePixelRatioF();
+    return QMargins(qRound((visible.left() - tout.left()) / ratio), qRound((visible.top() - tout.top()) / ratio),
+                    qRound((tout.right() - visible.right()) / ratio),
+                    qRound((tout.bottom() - visible.bottom()) / ratio));
+#else
+    Q_UNUSED(fenetre);
+    return {};
+#endif
+}
+
 } // namespace
+
+QRect PartieVisible(const QRect& fenetre, const QRect& bornesVisibles)
+{
+    return !bornesVisibles.isEmpty() && fenetre.contains(bornesVisibles) ? bornesVisibles : fenetre;
+}
 
 void CaptureEcran(int, QLabel& cible)
 {
@@ -55,7 +96,7 @@ void CaptureEcran(int, QLabel& cible)
     QPixmap image;
     QScreen* ecran = fenetre->screen();
     if (EcranLisible() && ecran) {
-        const QRect zone = fenetre->frameGeometry();
+        const QRect zone = fenetre->frameGeometry().marginsRemoved(BordsInvisibles(*fenetre));
         const QPoint coin = zone.topLeft() - ecran->geometry().topLeft();
         image = ecran->grabWindow(0, coin.x(), coin.y(), zone.width(), zone.height());
     }

@@ -1,4 +1,5 @@
 // "&Imprimer" through the printer seam: a PDF file stands for the printer.
+#include "capture_ecran.h"
 #include "fenetres.h"
 
 #include <QClipboard>
@@ -80,6 +81,33 @@ private slots:
                  qPrintable(QString("%1,%2").arg(dessin.x()).arg(dessin.y())));
         QVERIFY(qAbs(dessin.width() - instantane.width()) <= 2);
         QVERIFY(qAbs(dessin.height() - instantane.height()) <= 2);
+    }
+
+    void partieVisible_data()
+    {
+        QTest::addColumn<QRect>("fenetre");
+        QTest::addColumn<QRect>("bornes");
+        QTest::addColumn<QRect>("attendue");
+        // Windows 10 and 11: 7 px of invisible resize band left, right and
+        // below, none above (96 dpi), then twice that at 200 %.
+        const QRect fenetre(100, 80, 579, 305);
+        QTest::newRow("bandes invisibles") << fenetre << fenetre.adjusted(7, 0, -7, -7) << fenetre.adjusted(7, 0, -7, -7);
+        QTest::newRow("bandes invisibles à 200 %") << QRect(200, 160, 1158, 610) << QRect(214, 160, 1130, 596)
+                                                   << QRect(214, 160, 1130, 596);
+        // wine, and a frame with no invisible band: the same rectangle.
+        QTest::newRow("sans bande") << fenetre << fenetre << fenetre;
+        // Bounds not reported, or not plausibly this window's: the whole rectangle.
+        QTest::newRow("non données") << fenetre << QRect() << fenetre;
+        QTest::newRow("débordantes") << fenetre << fenetre.adjusted(-8, -8, 8, 8) << fenetre;
+        QTest::newRow("ailleurs") << fenetre << QRect(0, 0, 579, 305) << fenetre;
+    }
+
+    void partieVisible()
+    {
+        QFETCH(QRect, fenetre);
+        QFETCH(QRect, bornes);
+        QFETCH(QRect, attendue);
+        QCOMPARE(PartieVisible(fenetre, bornes), attendue);
     }
 
     void echecs_data()
