@@ -67,7 +67,7 @@ arreter_tout() {
 }
 
 demarrer_affichage() {
-    exiger Xvfb openbox xdotool xwininfo xprop wmctrl import dbus-daemon
+    exiger Xvfb "${CORVANE_GESTIONNAIRE:-openbox}" xdotool xwininfo xprop wmctrl import dbus-daemon
     PRIVE=$(mktemp -d)
     trap arreter_tout EXIT
     export XDG_RUNTIME_DIR=$PRIVE HOME=$PRIVE
@@ -88,16 +88,23 @@ demarrer_affichage() {
 
 lancer_affichage() {
     if [ -n "${xvfb:-}" ]; then
-        kill "$xvfb" ${openbox:+"$openbox"} 2>/dev/null || true
-        wait "$xvfb" ${openbox:+"$openbox"} 2>/dev/null || true
+        kill "$xvfb" ${gestionnaire:+"$gestionnaire"} 2>/dev/null || true
+        wait "$xvfb" ${gestionnaire:+"$gestionnaire"} 2>/dev/null || true
     fi
     rm -f "$PRIVE/affichage"
     Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$PRIVE/affichage" 2>>"$PRIVE/xvfb.log" &
     xvfb=$!
     essayer '[ -s "$PRIVE/affichage" ]' || return 1
     export DISPLAY=":$(cat "$PRIVE/affichage")"
-    openbox --sm-disable >>"$PRIVE/openbox.log" 2>&1 &
-    openbox=$!
+    # CORVANE_GESTIONNAIRE: the desktop's own window manager, compositing or
+    # not: openbox (the default), GNOME's mutter or Xfce's xfwm4.
+    case ${CORVANE_GESTIONNAIRE:-openbox} in
+    openbox) openbox --sm-disable ;;
+    mutter) mutter --x11 --replace --sm-disable ;;
+    xfwm4) xfwm4 --replace --sm-client-disable ;;
+    *) echec "gestionnaire de fenêtres inconnu : $CORVANE_GESTIONNAIRE" ;;
+    esac >>"$PRIVE/${CORVANE_GESTIONNAIRE:-openbox}.log" 2>&1 &
+    gestionnaire=$!
     essayer 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
 }
 
@@ -165,17 +172,33 @@ FIN
     lpadmin -d corvane
 }
 
-# demarrer_weston: a headless Wayland compositor with XWayland, private to the
-# test. WAYLAND_DISPLAY names it for native clients; AFFICHAGE_XWAYLAND is the
-# X display of its XWayland. No key event of the test reaches it.
-demarrer_weston() {
-    exiger weston Xwayland
+# demarrer_wayland: a headless Wayland compositor with XWayland, private to
+# the test: $CORVANE_COMPOSITEUR, weston (the default, its output at scale 2,
+# a laptop at 200 %) or GNOME's mutter. WAYLAND_DISPLAY names it for native
+# clients; AFFICHAGE_XWAYLAND is the X display of its XWayland, XAUTHORITY
+# the key to it. No key event of the test reaches it.
+demarrer_wayland() {
+    exiger Xwayland "${CORVANE_COMPOSITEUR:-weston}"
     ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
         { echo "IGNORÉ : qt6-wayland manque ('make test' l'installe)"; exit 77; }
     mkdir -p -m 1777 /tmp/.X11-unix # where XWayland's socket goes
     export WAYLAND_DISPLAY=corvane-wayland
-    weston --backend=headless-backend.so --xwayland --socket="$WAYLAND_DISPLAY" --idle-time=0 \
-        >"$PRIVE/weston.log" 2>&1 &
-    attendre 'grep -q "xserver listening on display" "$PRIVE/weston.log"'
-    AFFICHAGE_XWAYLAND=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$PRIVE/weston.log")
+    local journal=$PRIVE/${CORVANE_COMPOSITEUR:-weston}.log
+    case ${CORVANE_COMPOSITEUR:-weston} in
+    weston)
+        weston --backend=headless-backend.so --scale=2 --xwayland --socket="$WAYLAND_DISPLAY" --idle-time=0 \
+            >"$journal" 2>&1 &
+        attendre 'grep -q "xserver listening on display" "$PRIVE/weston.log"'
+        AFFICHAGE_XWAYLAND=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$journal")
+        ;;
+    mutter)
+        mutter --headless --wayland --virtual-monitor 1024x768 --wayland-display "$WAYLAND_DISPLAY" \
+            --sm-disable >"$journal" 2>&1 &
+        attendre 'grep -q "Using public X11 display" "$PRIVE/mutter.log"'
+        AFFICHAGE_XWAYLAND=$(sed -n 's/.*Using public X11 display \(:[0-9]*\),.*/\1/p' "$journal")
+        XAUTHORITY=$(ls "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.* | head -n 1)
+        export XAUTHORITY
+        ;;
+    *) echec "compositeur inconnu : $CORVANE_COMPOSITEUR" ;;
+    esac
 }

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 
@@ -86,11 +87,10 @@ void CaptureEcran(int, QLabel& cible)
     QWidget* fenetre = QApplication::activeWindow();
     if (!fenetre)
         fenetre = cible.window();
-    // The menu that ran the command has just closed: paint what it uncovered,
-    // then let the system show it (under wine, for one, a window's new pixels
-    // reach the screen only when its program next reads its messages). No
-    // input is handled meanwhile, so no other command starts inside this one.
-    fenetre->repaint();
+    // The menu that ran the command has just closed: let the system take its
+    // list off the screen (under wine, for one, that happens only when the
+    // program next reads its messages). No input is handled meanwhile, so no
+    // other command starts inside this one.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
     QPixmap image;
@@ -99,6 +99,14 @@ void CaptureEcran(int, QLabel& cible)
         const QRect zone = fenetre->frameGeometry().marginsRemoved(BordsInvisibles(*fenetre));
         const QPoint coin = zone.topLeft() - ecran->geometry().topLeft();
         image = ecran->grabWindow(0, coin.x(), coin.y(), zone.width(), zone.height());
+        // Only the frame is the screen's: the menu bar and client area are
+        // the window's own rendering, as it is now. A compositing window
+        // manager shows a repainted window a frame or more later, and the
+        // screen would still have the menu's title highlighted.
+        if (!SansPixels(image)) {
+            QPainter peintre(&image);
+            peintre.drawPixmap(fenetre->geometry().topLeft() - zone.topLeft(), fenetre->grab());
+        }
     }
     // Where the screen keeps its pixels (Wayland, XWayland, offscreen), the
     // window draws itself, and the style draws its frame.
