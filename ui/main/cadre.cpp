@@ -59,18 +59,29 @@ QPixmap FenetreEncadree(QWidget& fenetre)
     const QMargins marges = Marges(fenetre, titre);
     const QRect tout(QPoint(0, 0), client.grownBy(marges));
 
+    const QColor fond = fenetre.palette().color(QPalette::Window);
+    // The border at one pixel a unit, then enlarged to the ratio: drawn
+    // straight at a ratio above 1, a style's unit-wide lines may miss the
+    // last pixels of the right and bottom edges (Fusion on Qt 6.8 does), and
+    // the frame would print lighter on those sides than on the others.
+    QPixmap bord(tout.size());
+    bord.fill(fond);
+    {
+        QPainter peintreBord(&bord);
+        QStyleOptionFrame bordure;
+        bordure.initFrom(&fenetre);
+        bordure.rect = tout;
+        bordure.lineWidth = marges.left();
+        bordure.state |= QStyle::State_Active;
+        fenetre.style()->drawPrimitive(QStyle::PE_FrameWindow, &bordure, &peintreBord, &fenetre);
+    }
+
     QPixmap image(tout.size() * ratio);
     image.setDevicePixelRatio(ratio);
-    image.fill(fenetre.palette().color(QPalette::Window));
+    image.fill(fond);
     QPainter peintre(&image);
+    peintre.drawPixmap(tout, bord);
     peintre.drawPixmap(QPoint(marges.left(), marges.top()), rendu);
-
-    QStyleOptionFrame bordure;
-    bordure.initFrom(&fenetre);
-    bordure.rect = tout;
-    bordure.lineWidth = marges.left();
-    bordure.state |= QStyle::State_Active;
-    fenetre.style()->drawPrimitive(QStyle::PE_FrameWindow, &bordure, &peintre, &fenetre);
 
     titre.rect = QRect(marges.left(), marges.left(), client.width(), marges.top() - marges.left());
     fenetre.style()->drawComplexControl(QStyle::CC_TitleBar, &titre, &peintre, &fenetre);

@@ -52,20 +52,39 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), "avant");
         QLabel* picDest = f->etiquette("picDest");
         QVERIFY(!picDest->isVisible());
-        const QSize instantane = picDest->pixmap().size();
+        const QPixmap photo = picDest->pixmap();
+        const QSize instantane = photo.deviceIndependentSize().toSize();
         // Offscreen, no screen gives the frame: the style draws a border round the window and a title bar.
         const QSize fenetre = f->fenetre().size();
         QVERIFY(instantane.width() > fenetre.width() && instantane.width() < fenetre.width() + 20);
         QVERIFY(instantane.height() > fenetre.height() + 10 && instantane.height() < fenetre.height() + 60);
+        // In the picture's own pixels, at whatever scale the test runs.
+        const qreal ratio = photo.devicePixelRatio();
+        const QImage cadre = photo.toImage();
+        const int bord = qRound((instantane.width() - fenetre.width()) / 2 * ratio);
+        const QRect client(QPoint(bord, cadre.height() - bord - qRound(fenetre.height() * ratio)), fenetre * ratio);
         // Every pixel of the border is painted: memory the drawing never
         // reached reads black, a colour the style's border does not use.
-        const QImage cadre = picDest->pixmap().toImage();
-        const int bord = (instantane.width() - fenetre.width()) / 2;
-        const QRect client(QPoint(bord, instantane.height() - bord - fenetre.height()), fenetre);
         for (int y = client.top(); y < cadre.height(); ++y)
             for (int x = 0; x < cadre.width(); ++x)
                 QVERIFY2(client.contains(x, y) || cadre.pixel(x, y) != qRgb(0, 0, 0),
                          qPrintable(QString("pixel %1,%2 non peint").arg(x).arg(y)));
+        // The border is as dark on the right as on the left.
+        auto grisMoyen = [&](int x) {
+            int somme = 0;
+            for (int y = client.top(); y <= client.bottom(); ++y)
+                somme += qGray(cadre.pixel(x, y));
+            return somme / client.height();
+        };
+        QVERIFY2(qAbs(grisMoyen(0) - grisMoyen(cadre.width() - 1)) <= 8,
+                 qPrintable(QString("%1 à gauche, %2 à droite").arg(grisMoyen(0)).arg(grisMoyen(cadre.width() - 1))));
+        // Above the client area, between the borders, the title bar is drawn.
+        const QRgb fond = f->fenetre().palette().color(QPalette::Window).rgb();
+        int titre = 0;
+        for (int y = bord; y < client.top(); ++y)
+            for (int x = bord; x < client.right() - bord; ++x)
+                titre += cadre.pixel(x, y) != fond;
+        QVERIFY2(titre > 100, qPrintable(QString("barre de titre de %1 points").arg(titre)));
 
         // At 96 dpi the page shows the picture pixel for pixel, from the printable area's corner.
         Executer("pdftoppm", {"-r", "96", "-png", "-singlefile", pdf, dossier.filePath("page")});
