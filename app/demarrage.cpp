@@ -18,7 +18,7 @@ void PreparerApplication(QApplication& application)
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(traductionQt);
 
-    InstallerPolicesDeConception();
+    InstallerPolicesDeRemplacement();
 #ifdef Q_OS_WIN
     // The window is laid out to the letter in the classic style's paddings,
     // and its captions and results are red and green on the system's light

@@ -11,7 +11,7 @@ FrmAbout::FrmAbout(QWidget* proprietaire)
       ui_(std::make_unique<Ui::frmAbout>())
 {
     ui_->setupUi(this);
-    PolicesDeConception(*this);
+    AppliquerTailleDeConception(*this);
     // The design places the client area at a fixed point of the screen, which
     // a designed top-level window only keeps through its geometry.
     setGeometry(QRect(property("positionEcran").toPoint(), size()));

@@ -18,7 +18,7 @@ bool FaceVectorielle(const QString& famille)
 
 } // namespace
 
-void InstallerPolicesDeConception()
+void InstallerPolicesDeRemplacement()
 {
     struct Face {
         const char* famille;  // the designed family it stands for
@@ -42,13 +42,17 @@ void InstallerPolicesDeConception()
             continue;
         }
         const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(face.fichier));
-        if (id < 0)
-            qFatal("%s cannot be loaded", face.fichier);
+        // A face that cannot be loaded leaves the system's font in its place:
+        // a caption may then be cut, but the program still computes.
+        if (id < 0) {
+            qWarning("%s cannot be loaded: the system's font stands in for %s", face.fichier, face.famille);
+            continue;
+        }
         QFont::insertSubstitution(famille, QFontDatabase::applicationFontFamilies(id).value(0));
     }
 }
 
-void PolicesDeConception(QWidget& fenetre)
+void AppliquerTailleDeConception(QWidget& fenetre)
 {
     constexpr int TailleDuFormulaire = 8;
     constexpr qreal TailleConcue = 8.25;

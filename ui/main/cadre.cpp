@@ -13,9 +13,10 @@
 namespace {
 
 // Whether the platform's frame margins are a frame: a title bar over thin
-// borders. Margins that are mostly invisible shadow (weston gives its
-// XWayland clients over thirty pixels on every side) are borders wider
-// than the title bar is high, and would print a wide blank band round it.
+// borders, none more than half as wide as the title bar is high. Margins
+// that are mostly invisible shadow (weston gives its XWayland clients over
+// thirty pixels on every side) fail that, and would print a wide blank band
+// round the window.
 bool CadreVraisemblable(const QMargins& marges)
 {
     const int bordure = std::max({marges.left(), marges.right(), marges.bottom()});

@@ -78,7 +78,7 @@ FrmCalcul::FrmCalcul(QWidget* parent)
       debInj_(ui_->lblDebInj, ui_->Label16), debRes_(ui_->lblDebRes, ui_->Label32),
       rapportAF_(ui_->lblAF, ui_->Label12), fabriqueImprimante_(ImprimanteParDefaut)
 {
-    PolicesDeConception(*this);
+    AppliquerTailleDeConception(*this);
     ColorerTitresDeCadre(*this);
     // Menus open in windows of their own, which take no font from this one:
     // the lists of the menu bar and the fields' context menus get the menu

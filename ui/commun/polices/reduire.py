@@ -5,8 +5,9 @@ fonts-croscore) with python3-fonttools:
 
     ui/commun/polices/reduire.py
 
-Each face keeps the glyphs of Western European text only, with its hinting
-and kerning, and takes a family name of its own, so that no font the system
+Each face keeps the glyphs of Western European text only, with its kerning
+and whatever hinting its source has (Arimo's; Roboto's unhinted source has
+none, so Corvane Sans has none either), and takes a family name of its own, so that no font the system
 has, of the same origin or not, is ever picked in its place."""
 import pathlib
 
