@@ -58,7 +58,7 @@ cp "$PRIVE/imprime.png" "${ARTEFACTS:-.}/fenetre-imprimee.png"
 convert "$PRIVE/imprime.png" -blur 0x1 "$PRIVE/imprime-flou.png"
 convert "$PRIVE/ecran.png" +repage -colorspace Gray -blur 0x1 "$PRIVE/ecran-flou.png"
 correlation=$(compare -metric NCC "$PRIVE/imprime-flou.png" "$PRIVE/ecran-flou.png" null: 2>&1 || true)
-awk -v c="$correlation" 'BEGIN { exit !(c >= 0.9) }' || echec "l'image imprimée n'est pas la fenêtre (corrélation $correlation)"
+awk -v c="$correlation" 'BEGIN { exit !(c ~ /^[0-9.]+$/ && c >= 0.9) }' || echec "l'image imprimée n'est pas la fenêtre (corrélation $correlation)"
 # The menu bar to the pixel: its "Fichier" plain, as the screen shows it once
 # the menu has closed, not highlighted as it was while it was open.
 bande=120x20+$gauche+$haut

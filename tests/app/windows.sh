@@ -73,7 +73,8 @@ for dpi in 96 120 144 192; do
         clarte=$(convert "$PRIVE/client.png" -colorspace Gray -format '%[fx:mean]' info:)
         rouges=$(convert "$PRIVE/client.png" -fuzz 25% -fill black +opaque red -fill white -opaque red \
             -format '%[fx:round(mean * w * h)]' info:)
-        awk -v c="$clarte" -v r="$rouges" 'BEGIN { exit !(c >= 0.7 && r >= 100) }' ||
+        awk -v c="$clarte" -v r="$rouges" \
+            'BEGIN { exit !(c ~ /^[0-9.]+$/ && r ~ /^[0-9]+$/ && c >= 0.7 && r >= 100) }' ||
             echec "en mode sombre, fenêtre de clarté $clarte avec $rouges points rouges"
     fi
 
@@ -99,7 +100,7 @@ for dpi in 96 120 144 192; do
             +repage -colorspace Gray -blur 0x1 "$PRIVE/imprime.png"
         convert "$PRIVE/client.png" -colorspace Gray -blur 0x1 "$PRIVE/client-flou.png"
         correlation=$(compare -metric NCC "$PRIVE/imprime.png" "$PRIVE/client-flou.png" null: 2>&1 || true)
-        awk -v c="$correlation" 'BEGIN { exit !(c >= 0.9) }' ||
+        awk -v c="$correlation" 'BEGIN { exit !(c ~ /^[0-9.]+$/ && c >= 0.9) }' ||
             echec "l'image imprimée n'est pas la fenêtre (corrélation $correlation)"
     else
         # The same size on paper as at 100 %, to the rounding of the scaled frame.
