@@ -37,7 +37,7 @@ PACKAGES_NEUVE := debootstrap
 # build Qt for Windows once from Debian's source package, wine to run the
 # tests (with fonts for Qt's offscreen platform there), NSIS for the
 # installer, and what reads the program's resources and its printed pages.
-PACKAGES_WINDOWS := g++-mingw-w64-x86-64-posix qt6-base-dev-tools dpkg-dev googletest xz-utils wine64 fonts-wine \
+PACKAGES_WINDOWS := g++-mingw-w64-x86-64-posix qt6-base-dev-tools dpkg-dev googletest xz-utils wine64 fonts-wine xauth \
                     fonts-liberation \
                     nsis unzip icoutils ghostscript
 CROSS := i386 armhf arm64 s390x
@@ -116,7 +116,8 @@ check-fresh:
 ifeq ($(shell . /etc/os-release && echo $$VERSION_CODENAME),trixie)
 windows:
 	$(call installer,$(PACKAGES_BUILD) $(PACKAGES_WINDOWS) $(PACKAGES_REEL) $(PACKAGES_IMPRESSION))
-	qt=$$(CORVANE_CACHE=$(CORVANE_CACHE) cmake/windows/qt.sh) && CORVANE_QT_WINDOWS=$$qt cmake --preset windows
+	# Afresh each time, so that a Qt built anew (a security update) is the one found.
+	qt=$$(CORVANE_CACHE=$(CORVANE_CACHE) cmake/windows/qt.sh) && CORVANE_QT_WINDOWS=$$qt cmake --preset windows --fresh
 	cmake --build --preset windows
 	# Qt's windows under wine need an X display, even on the offscreen platform.
 	xvfb-run -a -s "-nolisten tcp" ctest --preset windows

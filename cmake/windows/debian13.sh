@@ -6,6 +6,8 @@
 # installs, brought up to date each time (a security update of Qt builds
 # anew); the clone is seen in it at its own path, the cache at the root's
 # own. Whatever the outcome, nothing stays mounted or running in it.
+#
+#   cmake/windows/debian13.sh [COMMAND]   runs COMMAND there, `make windows` by default
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source cmake/debian/racines.sh
@@ -43,4 +45,4 @@ chroot "$racine" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/
     apt-get update -qq
     apt-get install -y -qq --no-install-recommends make >/dev/null
     apt-get upgrade -y -qq >/dev/null
-    cd '$clone' && make windows"
+    cd '$clone' && ${*:-make windows}"

@@ -60,6 +60,9 @@ done
 # framed window at its size, one pixel at 100 % a 96th of an inch.
 for dpi in 96 120 144 192; do
     "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+    # wine reads the density when its server starts, as Windows at log-on.
+    "$(dirname "$wine")/wineserver" -k || true
+    "$(dirname "$wine")/wineserver" -w || true
     lancer "$wine" "$dossier/corvane.exe"
     eval "$(xdotool getwindowgeometry --shell "$id")"
     ((WIDTH * 96 >= (551 * dpi) - 96 && WIDTH * 96 <= (551 * dpi) + 96)) ||
