@@ -34,7 +34,9 @@ retirer() {
     rm -rf --one-file-system "$1"
 }
 
+# Never stopped by a failure: every root is removed, whatever became of the others.
 nettoyer() {
+    set +e
     local racine
     for racine in "${racines[@]}"; do retirer "$racine"; done
     arreter_tout 2>/dev/null || true
@@ -69,17 +71,25 @@ dans() {
 
 # montrer_et_fermer ROOT COMMAND: starts the program by COMMAND in ROOT, waits
 # for its window on this machine's display (a first `make run` installs and
-# builds before it shows one), closes it by its close box and expects status 0.
+# builds before it shows one: up to half an hour), closes it by its close box
+# and expects it to end within a minute, with status 0.
 montrer_et_fermer() {
-    local racine=$1 commande=$2
+    local racine=$1 commande=$2 limite
     dans "$racine" "$commande" &
     pid=$!
+    limite=$((SECONDS + 1800))
     until [ -n "$(fenetre Corvane)" ]; do
         kill -0 "$pid" 2>/dev/null || echec "« $commande » finit sans montrer de fenêtre"
+        [ "$SECONDS" -lt "$limite" ] || echec "« $commande » ne montre pas de fenêtre en 30 min"
         sleep 1
     done
     id=$(fenetre Corvane)
     wmctrl -i -c "$id"
+    limite=$((SECONDS + 60))
+    while kill -0 "$pid" 2>/dev/null; do
+        [ "$SECONDS" -lt "$limite" ] || echec "« $commande » ne finit pas dans la minute après sa fermeture"
+        sleep 1
+    done
     wait "$pid" || echec "« $commande » ne finit pas avec le statut 0"
 }
 
@@ -97,7 +107,8 @@ for version in bookworm trixie; do
     etape "$version : apt-get install make"
     dans "$source" "apt-get update -qq && apt-get install -y -qq make"
     etape "$version : chaque paquet nommé par une cible existe"
-    dans "$source" 'cd /root/corvane && for p in $(make -s paquets); do
+    dans "$source" 'cd /root/corvane && paquets=$(make -s paquets) && [ -n "$paquets" ] || exit 1
+        for p in $paquets; do
         apt-cache show --no-all-versions "$p" >/dev/null 2>&1 || { echo "paquet absent : $p"; exit 1; }; done'
     etape "$version : make run, fermé par sa case de fermeture"
     montrer_et_fermer "$source" "cd /root/corvane && make run"

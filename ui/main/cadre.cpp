@@ -10,12 +10,8 @@
 
 #include <algorithm>
 
-namespace {
-
-// Whether the platform's frame margins are a frame: a title bar over thin
-// borders, none more than half as wide as the title bar is high. Margins
-// that are mostly invisible shadow (weston gives its XWayland clients over
-// thirty pixels on every side) fail that, and would print a wide blank band
+// Margins that are mostly invisible shadow (weston gives its XWayland
+// clients over thirty pixels on every side) would print a wide blank band
 // round the window.
 bool CadreVraisemblable(const QMargins& marges)
 {
@@ -23,6 +19,8 @@ bool CadreVraisemblable(const QMargins& marges)
     const int barre = marges.top() - marges.left();
     return barre > 0 && 2 * bordure <= barre;
 }
+
+namespace {
 
 // The frame's thickness on each side: the platform's, if it tells a
 // plausible one, else the style's title bar over a border of the style's width.

@@ -1,4 +1,5 @@
 // "&Imprimer" through the printer seam: a PDF file stands for the printer.
+#include "cadre.h"
 #include "capture_ecran.h"
 #include "fenetres.h"
 
@@ -63,12 +64,16 @@ private slots:
         const QImage cadre = photo.toImage();
         const int bord = qRound((instantane.width() - fenetre.width()) / 2 * ratio);
         const QRect client(QPoint(bord, cadre.height() - bord - qRound(fenetre.height() * ratio)), fenetre * ratio);
-        // Every pixel of the border is painted: memory the drawing never
-        // reached reads black, a colour the style's border does not use.
+        // The border's outer line runs unbroken down both sides and along the
+        // bottom: no pixel of it is left in the window's background colour.
+        const QRgb fondFenetre = f->fenetre().palette().color(QPalette::Window).rgb();
+        QList<QPoint> contour;
         for (int y = client.top(); y < cadre.height(); ++y)
-            for (int x = 0; x < cadre.width(); ++x)
-                QVERIFY2(client.contains(x, y) || cadre.pixel(x, y) != qRgb(0, 0, 0),
-                         qPrintable(QString("pixel %1,%2 non peint").arg(x).arg(y)));
+            contour << QPoint(0, y) << QPoint(cadre.width() - 1, y);
+        for (int x = 0; x < cadre.width(); ++x)
+            contour << QPoint(x, cadre.height() - 1);
+        for (const QPoint& p : contour)
+            QVERIFY2(cadre.pixel(p) != fondFenetre, qPrintable(QString("pixel %1,%2 non peint").arg(p.x()).arg(p.y())));
         // The border is as dark on the right as on the left.
         auto grisMoyen = [&](int x) {
             int somme = 0;
@@ -79,11 +84,10 @@ private slots:
         QVERIFY2(qAbs(grisMoyen(0) - grisMoyen(cadre.width() - 1)) <= 8,
                  qPrintable(QString("%1 à gauche, %2 à droite").arg(grisMoyen(0)).arg(grisMoyen(cadre.width() - 1))));
         // Above the client area, between the borders, the title bar is drawn.
-        const QRgb fond = f->fenetre().palette().color(QPalette::Window).rgb();
         int titre = 0;
         for (int y = bord; y < client.top(); ++y)
             for (int x = bord; x < client.right() - bord; ++x)
-                titre += cadre.pixel(x, y) != fond;
+                titre += cadre.pixel(x, y) != fondFenetre;
         QVERIFY2(titre > 100, qPrintable(QString("barre de titre de %1 points").arg(titre)));
 
         // At 96 dpi the page shows the picture pixel for pixel, from the printable area's corner.
@@ -127,6 +131,26 @@ private slots:
         QFETCH(QRect, bornes);
         QFETCH(QRect, attendue);
         QCOMPARE(PartieVisible(fenetre, bornes), attendue);
+    }
+
+    void cadreVraisemblable_data()
+    {
+        QTest::addColumn<QMargins>("marges");
+        QTest::addColumn<bool>("cadre");
+        QTest::newRow("openbox") << QMargins(1, 21, 1, 5) << true;
+        QTest::newRow("Windows à 96 dpi") << QMargins(8, 31, 8, 8) << true;
+        QTest::newRow("titre sans bords") << QMargins(0, 24, 0, 0) << true;
+        QTest::newRow("ombre de weston") << QMargins(32, 64, 32, 32) << false;
+        QTest::newRow("bas plus large que la moitié du titre") << QMargins(1, 21, 1, 11) << false;
+        QTest::newRow("aucune") << QMargins() << false;
+        QTest::newRow("bords sans titre") << QMargins(4, 4, 4, 4) << false;
+    }
+
+    void cadreVraisemblable()
+    {
+        QFETCH(QMargins, marges);
+        QFETCH(bool, cadre);
+        QCOMPARE(CadreVraisemblable(marges), cadre);
     }
 
     void echecs_data()
