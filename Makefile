@@ -9,6 +9,9 @@
 # make windows      the Windows zip and installer in build/windows, cross-built and tested under wine
 #                   (on Debian 13, whose Qt host tools its Qt for Windows is built against;
 #                   elsewhere in a Debian 13 root that it bootstraps once)
+# make distribution-windows  the same zip and installer, untested
+# make check-reproducible    the package, the source archive and the Windows program built again
+#                   elsewhere, later, under another umask, time zone and locale: the same bytes
 # make clean        removes every build
 # make paquets      lists every package a target names (the fresh check looks each up)
 
@@ -28,7 +31,9 @@ PACKAGES_REEL  := xvfb openbox xfwm4 xdotool x11-utils x11-xkb-utils wmctrl xcli
 # The printing tests: a private CUPS server, and PDF pages turned into pictures.
 PACKAGES_IMPRESSION := cups-daemon cups-client poppler-utils
 # The package: its dependencies computed, its desktop entry, AppStream file and Debian rules checked.
-PACKAGES_PAQUET := dpkg-dev desktop-file-utils appstream lintian
+PACKAGES_PAQUET := dpkg-dev desktop-file-utils appstream lintian git
+# Two builds compared, and their differences shown.
+PACKAGES_REPRO := git diffoscope-minimal
 # The core for other processors: cross compilers, GoogleTest's sources, qemu-user.
 PACKAGES_CROSS := cmake ninja-build googletest qemu-user \
                   g++-i686-linux-gnu g++-arm-linux-gnueabihf g++-aarch64-linux-gnu g++-s390x-linux-gnu
@@ -36,11 +41,21 @@ PACKAGES_NEUVE := debootstrap
 # Windows, on Debian 13: mingw-w64 with posix threads (Qt 6 needs them), Qt's host tools to
 # build Qt for Windows once from Debian's source package, wine to run the
 # tests (with fonts for Qt's offscreen platform there), NSIS for the
-# installer, and what reads the program's resources and its printed pages.
+# installer, zip for the portable folder, python3 for Qt's attribution records, and what reads
+# the program's resources and its printed pages.
 PACKAGES_WINDOWS := g++-mingw-w64-x86-64-posix qt6-base-dev-tools dpkg-dev googletest xz-utils wine64 fonts-wine xauth \
-                    fonts-liberation \
-                    nsis unzip icoutils ghostscript
+                    fonts-liberation python3 \
+                    nsis zip unzip icoutils ghostscript
 CROSS := i386 armhf arm64 s390x
+
+# Every artefact is dated by the last commit, whenever and wherever it is
+# built: the compilers, linkers, strip, CPack and makensis read this.
+ifeq ($(origin SOURCE_DATE_EPOCH),undefined)
+SOURCE_DATE_EPOCH := $(shell git log -1 --format=%ct 2>/dev/null)
+endif
+ifneq ($(SOURCE_DATE_EPOCH),)
+export SOURCE_DATE_EPOCH
+endif
 
 FUZZ_SECONDS ?= 60
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -48,7 +63,11 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # Where Qt for Windows is kept once built, outside any clone.
 CORVANE_CACHE ?= $(if $(SUDO),$(HOME)/.cache/corvane,/var/cache/corvane)
 
-.PHONY: run test bench fuzz test-cross package check-fresh windows clean paquets
+# The version, from the one place it is written.
+VERSION := $(shell grep -m 1 -o 'Corvane VERSION [0-9.]*' CMakeLists.txt | cut -d ' ' -f 3)
+
+.PHONY: run test bench fuzz test-cross package check-fresh windows distribution-windows check-reproducible \
+        clean paquets
 
 # Installs the packages of $(1) that dpkg does not know as installed; nothing when all are.
 define installer
@@ -106,25 +125,44 @@ cross-%:
 package:
 	$(call installer,$(PACKAGES_BUILD) $(PACKAGES_PAQUET))
 	$(call construire,release)
-	cd build/release && cpack && cpack --config CPackSourceConfig.cmake
+	cd build/release && rm -f corvane_*.deb && cpack
+	# The committed tree, as git stores it: the same bytes wherever it is made.
+	git archive --format=tar.gz --prefix=corvane-$(VERSION)/ -o build/release/corvane-$(VERSION).tar.gz HEAD
 	lintian --allow-root --fail-on error,warning build/release/corvane_*.deb
+	cd build/release && sha256sum corvane_*.deb corvane-$(VERSION).tar.gz >SHA256SUMS
 
 check-fresh:
 	$(call installer,$(PACKAGES_NEUVE) $(PACKAGES_REEL))
 	tests/machine_neuve.sh
 
+check-reproducible:
+	$(call installer,$(PACKAGES_REPRO))
+	tests/reproductible.sh
+
 ifeq ($(shell . /etc/os-release && echo $$VERSION_CODENAME),trixie)
-windows:
+# Afresh each time, so that a Qt built anew (a security update) is the one found.
+define configurer_windows
 	$(call installer,$(PACKAGES_BUILD) $(PACKAGES_WINDOWS) $(PACKAGES_REEL) $(PACKAGES_IMPRESSION))
-	# Afresh each time, so that a Qt built anew (a security update) is the one found.
 	qt=$$(CORVANE_CACHE=$(CORVANE_CACHE) cmake/windows/qt.sh) && CORVANE_QT_WINDOWS=$$qt cmake --preset windows --fresh
+endef
+SOMMES_WINDOWS := cd build/windows && sha256sum corvane-$(VERSION)-win64.zip corvane-$(VERSION)-setup.exe qt6-base_* >SHA256SUMS
+
+windows:
+	$(configurer_windows)
 	cmake --build --preset windows
 	# Qt's windows under wine need an X display, even on the offscreen platform.
 	xvfb-run -a -s "-nolisten tcp" ctest --preset windows
+	$(SOMMES_WINDOWS)
+
+distribution-windows:
+	$(configurer_windows)
+	cmake --build --preset windows --target distribution
+	$(SOMMES_WINDOWS)
 else
-windows:
+windows distribution-windows:
 	$(call installer,$(PACKAGES_NEUVE))
-	$(SUDO) env CORVANE_CACHE=$(CORVANE_CACHE) CI=$(CI) cmake/windows/debian13.sh
+	$(SUDO) env CORVANE_CACHE=$(CORVANE_CACHE) CI=$(CI) SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH) \
+	    $(if $(TZ),TZ=$(TZ)) $(if $(LC_ALL),LC_ALL=$(LC_ALL)) cmake/windows/debian13.sh make $@
 endif
 
 clean:
@@ -133,4 +171,5 @@ clean:
 # Every package a target names, one a line, for the fresh-machine check.
 paquets:
 	@printf '%s\n' $(sort $(PACKAGES_BUILD) $(PACKAGES_BENCH) $(PACKAGES_FUZZ) $(PACKAGES_REEL) \
-	    $(PACKAGES_IMPRESSION) $(PACKAGES_PAQUET) $(PACKAGES_CROSS) $(PACKAGES_NEUVE) $(PACKAGES_WINDOWS))
+	    $(PACKAGES_IMPRESSION) $(PACKAGES_PAQUET) $(PACKAGES_REPRO) $(PACKAGES_CROSS) $(PACKAGES_NEUVE) \
+	    $(PACKAGES_WINDOWS))

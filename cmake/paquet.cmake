@@ -1,4 +1,4 @@
-# `make package`: a Debian package of the program, and a source archive.
+# `make package`: a Debian package of the program (its source archive is git's).
 set(CPACK_PACKAGE_NAME corvane)
 set(CPACK_PACKAGE_VENDOR "Corvane")
 set(CPACK_PACKAGE_CONTACT "L'équipe Corvane <corvane@example.org>")
@@ -20,8 +20,5 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # desktop runs the program through XWayland, which works too. The faces that
 # stand in for the designed fonts are inside the program.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
-
-set(CPACK_SOURCE_GENERATOR TGZ)
-set(CPACK_SOURCE_IGNORE_FILES "/build/" "/\\\\.git/" "/\\\\.cache/")
 
 include(CPack)

@@ -102,7 +102,8 @@ trap nettoyer EXIT
 for version in bookworm trixie; do
     nouvelle_racine "source-$version" "$version"
     source=$racine
-    git archive HEAD | tar -x -C "$source/root" --one-top-level=corvane
+    # A clone, as a user has: the source archive is made from its history.
+    git clone -q --no-hardlinks "$PWD" "$source/root/corvane"
     # The README's commands start from a machine with make; nothing else is there.
     etape "$version : apt-get install make"
     dans "$source" "apt-get update -qq && apt-get install -y -qq make"

@@ -40,8 +40,12 @@ mkdir -p "$racine$clone" "$racine/var/cache/corvane"
 mount --bind "$clone" "$racine$clone"
 mount --bind "$cache" "$racine/var/cache/corvane"
 chroot "$racine" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    HOME=/root LANG=C.UTF-8 CI="${CI:-}" DEBIAN_FRONTEND=noninteractive /bin/bash -c "
+    HOME=/root LANG=C.UTF-8 CI="${CI:-}" ${SOURCE_DATE_EPOCH:+SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH"} \
+    ${TZ:+TZ="$TZ"} ${LC_ALL:+LC_ALL="$LC_ALL"} \
+    DEBIAN_FRONTEND=noninteractive /bin/bash -c "
     set -e
+    # A run stopped while apt worked leaves dpkg half-way.
+    dpkg --configure -a
     apt-get update -qq
     apt-get install -y -qq --no-install-recommends make >/dev/null
     apt-get upgrade -y -qq >/dev/null

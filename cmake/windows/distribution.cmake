@@ -61,10 +61,22 @@ livrer(platforms "NOM=$<TARGET_FILE_NAME:Qt6::QWindowsIntegrationPlugin>|$<TARGE
 livrer(styles "NOM=$<TARGET_FILE_NAME:Qt6::QModernWindowsStylePlugin>|$<TARGET_FILE:Qt6::QModernWindowsStylePlugin>")
 livrer(translations ${CORVANE_QTBASE_FR})
 # The licences: the program's own terms and its faces' (its Debian copyright
-# file), Qt's LGPL 3 and where the exact source of this Qt is, the GCC
-# runtime's licence and exception, the mingw-w64 runtime's.
+# file, and the Apache licence in full, which Windows does not have), Qt's
+# LGPL 3 and where the exact source of this Qt is, the GCC runtime's licence
+# and exception, the mingw-w64 runtime's; in qt/, one notice for each piece
+# of others' code compiled into this Qt, by Qt's own records.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(CORVANE_NOTICES_QT ${PROJECT_BINARY_DIR}/notices-qt)
+file(REMOVE_RECURSE ${CORVANE_NOTICES_QT})
+execute_process(COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/attributions.py notices
+        ${CORVANE_QT_PREFIXE}/attributions ${CORVANE_QT_PREFIXE}/compiles.txt ${CORVANE_NOTICES_QT}
+    COMMAND_ERROR_IS_FATAL ANY)
+file(GLOB CORVANE_NOTICES ${CORVANE_NOTICES_QT}/*.txt)
+list(SORT CORVANE_NOTICES)
+livrer(licences/qt ${CORVANE_NOTICES})
 livrer(licences
     "NOM=corvane.txt|${PROJECT_SOURCE_DIR}/app/copyright"
+    "NOM=Apache-2.0.txt|/usr/share/common-licenses/Apache-2.0"
     "NOM=qt-source.txt|${CORVANE_QT_PREFIXE}/source-debian.txt"
     "NOM=qt-LGPL-3.txt|/usr/share/common-licenses/LGPL-3"
     "NOM=GPL-3.txt|/usr/share/common-licenses/GPL-3"
@@ -87,7 +99,7 @@ add_custom_target(distribution
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${CORVANE_PORTABLE} ${CORVANE_PORTABLE}.zip
     COMMAND ${CMAKE_COMMAND} --install . --prefix ${CORVANE_PORTABLE}
     COMMAND ${CMAKE_STRIP} --strip-unneeded ${CORVANE_A_DEPOUILLER}
-    COMMAND ${CMAKE_COMMAND} -E tar cf ${CORVANE_PORTABLE}.zip --format=zip ${CORVANE_PORTABLE}
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/zipper.sh ${CORVANE_PORTABLE} ${CORVANE_PORTABLE}.zip
     COMMAND ${CORVANE_MAKENSIS} -V2 -INPUTCHARSET UTF8 -NOCD installateur.nsi
     COMMAND ${CMAKE_COMMAND} -E copy ${CORVANE_QT_SOURCE} .
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}

@@ -7,7 +7,10 @@
 # digest of the recipe, and a later run that finds it complete only prints
 # its path. That folder's source-debian.txt says which source and patches
 # made it, and its source/ holds that source as fetched (.dsc and tarballs),
-# to be published beside the program.
+# to be published beside the program. Its compiles.txt lists every file of
+# the source that went into the build, and attributions/ holds the source's
+# third-party attribution records with the licences they name: together
+# they tell whose code is inside the DLLs.
 #
 #   cmake/windows/qt.sh        prints the folder of the installed Qt
 set -euo pipefail
@@ -30,7 +33,8 @@ travail=$cache/qt-$version-mingw64-travail
 # The working folder never reaches the DLLs (their assertion texts name
 # files from the source's root), wherever the cache is.
 drapeaux="-ffile-prefix-map=$travail/="
-empreinte=$( (printf '%s\n' "${options[@]}" -ffile-prefix-map; x86_64-w64-mingw32-g++-posix -dumpfullversion) |
+empreinte=$( (printf '%s\n' "${options[@]}" -ffile-prefix-map SOURCE_DATE_EPOCH compiles.txt
+    x86_64-w64-mingw32-g++-posix -dumpfullversion) |
     sha256sum | cut -c1-12)
 prefixe=$cache/qt-$version-mingw64-$empreinte
 if [ -f "$prefixe/.complet" ]; then
@@ -63,6 +67,10 @@ mkdir telecharge
 # the .dsc's own signature, which needs Debian's developers' keyring: apt has
 # already checked every file against the archive's signed index.
 dpkg-source -x telecharge/qt6-base_*.dsc source >&2
+# Dated by the source's last Debian change rather than by the clock, so that
+# two builds give the same DLLs.
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l source/debian/changelog -S Timestamp)
+export SOURCE_DATE_EPOCH
 
 mkdir construction
 cd construction
@@ -74,6 +82,19 @@ cd construction
 cmake --build . --parallel "$(nproc)" >&2
 cmake --install . >&2
 cp -r ../telecharge "$prefixe/source"
+# Every file of the source that went into the DLLs the program ships, named
+# from the source's root: each step's inputs (sources, and data such as
+# Unicode's tables and the MIME database, which become code or resources),
+# and what each of their compilations included, by ninja's record of the
+# compiler's dependencies.
+livrees=(bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll bin/Qt6PrintSupport.dll
+    plugins/platforms/qwindows.dll plugins/styles/qmodernwindowsstyle.dll)
+entrees=$(ninja -t inputs "${livrees[@]}" | tr -d "'")
+{ echo "$entrees"; ninja -t deps $(grep '\.obj$' <<<"$entrees"); } | awk -v absolu="$travail/source/" '{
+    if (index($1, absolu) == 1) print substr($1, length(absolu) + 1)
+    else if (index($1, "../source/") == 1) print substr($1, 11) }' | sort -u >"$prefixe/compiles.txt"
+[ -s "$prefixe/compiles.txt" ] || { echo "qt.sh : ninja ne dit pas quels fichiers ont été compilés" >&2; exit 1; }
+"$ici/attributions.py" copier ../source "$prefixe/attributions"
 {
     echo "Qt pour Windows construit depuis le paquet source Debian qt6-base $version"
     echo "($PRETTY_NAME ; « apt-get source qt6-base=$version » le télécharge,"
