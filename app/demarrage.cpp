@@ -9,6 +9,9 @@
 #endif
 #include <QLocale>
 #include <QTranslator>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 void PreparerApplication(QApplication& application)
 {
@@ -25,5 +28,8 @@ void PreparerApplication(QApplication& application)
     // face: Windows 11's own style and dark mode would undo both.
     QApplication::setStyle(QStringLiteral("windowsvista"));
     QGuiApplication::styleHints()->setColorScheme(Qt::ColorScheme::Light);
+    // The installer will not replace or remove the program while this
+    // mutex exists; Windows releases it when the process ends.
+    CreateMutexW(nullptr, FALSE, L"Corvane");
 #endif
 }

@@ -7,12 +7,16 @@
 # "&Imprimer" makes one job of one page holding the window at its size on
 # paper, on a private CUPS queue; the installer installs the program, its
 # Start-menu entry and its uninstaller, listed with its publisher and size,
-# which removes them all. Keeps a screenshot in $ARTEFACTS.
+# which removes them all: for the user alone by default, for every user on
+# request, over an earlier version, and not at all while Corvane runs.
+# Keeps a screenshot in $ARTEFACTS.
 set -euo pipefail
 source "$(dirname "$0")/harnais_reel.sh"
 wine=$1
 zip=$2
 installateur=$3
+attributions=$4
+qt=$5
 demarrer_affichage
 demarrer_cups
 exiger unzip gs convert x86_64-w64-mingw32-windres
@@ -24,8 +28,15 @@ octets() { du -sb "$1" | cut -f1; }
 (($(octets "$zip") <= 12000000)) || echec "zip de $(octets "$zip") octets"
 (($(octets "$installateur") <= 10000000)) || echec "installateur de $(octets "$installateur") octets"
 (($(octets "$dossier") <= 30000000)) || echec "$(octets "$dossier") octets une fois décompressé"
-for licence in corvane qt-source qt-LGPL-3 GPL-3 gcc-runtime mingw-w64; do
+for licence in corvane Apache-2.0 qt-source qt-LGPL-3 GPL-3 gcc-runtime mingw-w64; do
     [ -s "$dossier/licences/$licence.txt" ] || echec "licence $licence.txt absente"
+done
+# A notice for each piece of others' code that this Qt's records say went
+# into its DLLs (FreeType among them: it is built from Qt's copy).
+composants=$("$attributions" liste "$qt/attributions" "$qt/compiles.txt") || echec "liste des composants de Qt illisible"
+grep -qx freetype <<<"$composants" || echec "FreeType manque à la liste des composants : $composants"
+for composant in $composants; do
+    [ -s "$dossier/licences/qt/$composant.txt" ] || echec "pas de notice pour $composant dans licences/qt"
 done
 grep -q 'RUNTIME LIBRARY EXCEPTION' "$dossier/licences/gcc-runtime.txt" || echec "exception de GCC absente"
 for attendu in 'paquet source Debian qt6-base 6.8.' 'Debian GNU/Linux 13' 'cve-2025-3512' 'cve-2025-5455' \
@@ -118,24 +129,76 @@ for dpi in 96 120 144 192; do
 done
 "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null
 
-# The installer, silent, then its uninstaller.
-cle='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane'
+# The installer asks for no administrator and is sharp at every density.
+manifeste=$(wrestool -x -t 24 "$installateur")
+grep -q 'level="highestAvailable"' <<<"$manifeste" || echec "l'installateur demande d'autres droits que les siens"
+grep -q '<dpiAware>true</dpiAware>' <<<"$manifeste" || echec "l'installateur n'est pas adapté à la densité"
+
+# installer_et_verifier INSTALLER OPTION... : installs silently and checks
+# what is installed where $installe, $raccourci and $cle say.
+installer_et_verifier() {
+    "$wine" "$@" /S || echec "$* : statut $?"
+    "$(dirname "$wine")/wineserver" -w
+    for fichier in corvane.exe qt.conf platforms/qwindows.dll styles/qmodernwindowsstyle.dll \
+        translations/qtbase_fr.qm licences/corvane.txt licences/qt/freetype.txt desinstaller.exe; do
+        [ -f "$installe/$fichier" ] || echec "$fichier n'est pas installé dans $installe"
+    done
+    [ -f "$raccourci" ] || echec "pas d'entrée dans le menu Démarrer : $raccourci"
+    "$wine" reg query "$cle" /v UninstallString | grep -q 'desinstaller.exe' || echec "désinstallation non inscrite"
+    "$wine" reg query "$cle" /v Publisher | grep -q 'Corvane' || echec "pas d'éditeur dans la liste des programmes"
+    taille=$("$wine" reg query "$cle" /v EstimatedSize | awk '/EstimatedSize/ { print $NF }' | tr -d '\r')
+    ((taille > 10000 && taille < 30000)) || echec "taille inscrite : $taille Kio"
+}
+
+# desinstaller: the uninstaller removes what was installed, and its entry.
+desinstaller() {
+    "$wine" "$installe/desinstaller.exe" /S
+    attendre '[ ! -e "$installe" ] && [ ! -e "$raccourci" ]'
+    ! "$wine" reg query "$cle" >/dev/null 2>&1 || echec "la désinstallation reste inscrite"
+}
+
+# For the user alone by default: the user's Programs folder, Start menu and registry.
+profil=$("$wine" winepath -u "$("$wine" cmd /c 'echo %LOCALAPPDATA%' | tr -d '\r')")
+installe=$profil/Programs/Corvane
+raccourci=$("$wine" winepath -u "$("$wine" cmd /c 'echo %APPDATA%' | tr -d '\r')")/Microsoft/Windows/Start\ Menu/Programs/Corvane.lnk
+cle='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane'
+installer_et_verifier "$installateur"
+! "$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane' >/dev/null 2>&1 ||
+    echec "l'installation pour soi est inscrite pour tous"
+desinstaller
+
+# For every user, on request.
 installe="$WINEPREFIX/drive_c/Program Files/Corvane"
 raccourci="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Corvane.lnk"
-"$wine" "$installateur" /S
-"$(dirname "$wine")/wineserver" -w
-for fichier in corvane.exe qt.conf platforms/qwindows.dll styles/qmodernwindowsstyle.dll translations/qtbase_fr.qm \
-    licences/corvane.txt \
-    desinstaller.exe; do
-    [ -f "$installe/$fichier" ] || echec "$fichier n'est pas installé"
-done
-[ -f "$raccourci" ] || echec "pas d'entrée dans le menu Démarrer"
-"$wine" reg query "$cle" /v UninstallString | grep -q 'desinstaller.exe' || echec "désinstallation non inscrite"
-"$wine" reg query "$cle" /v Publisher | grep -q 'Corvane' || echec "pas d'éditeur dans la liste des programmes"
-taille=$("$wine" reg query "$cle" /v EstimatedSize | awk '/EstimatedSize/ { print $NF }' | tr -d '\r')
-((taille > 10000 && taille < 30000)) || echec "taille inscrite : $taille Kio"
-"$wine" "$installe/desinstaller.exe" /S
-attendre '[ ! -e "$installe" ] && [ ! -e "$raccourci" ]'
-! "$wine" reg query "$cle" >/dev/null 2>&1 || echec "la désinstallation reste inscrite"
+cle='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane'
+installer_et_verifier "$installateur" /AllUsers
+
+# Over an earlier version whose list had one more file: that file goes.
+nsi=$(dirname "$zip")/installateur.nsi
+sed -e "s|^OutFile .*|OutFile \"$PRIVE/ancien.exe\"|" \
+    -e "s|^  WriteUninstaller .*|  File \"/oname=ancien.dll\" \"$nsi\"\n&|" \
+    -e "s|^  Delete \"\$INSTDIR\\\\desinstaller.exe\"|  Delete \"\$INSTDIR\\\\ancien.dll\"\n&|" "$nsi" >"$PRIVE/ancien.nsi"
+makensis -V1 -INPUTCHARSET UTF8 -NOCD "$PRIVE/ancien.nsi" >/dev/null || echec "l'ancienne version ne se construit pas"
+desinstaller
+installer_et_verifier "$PRIVE/ancien.exe" /AllUsers
+[ -f "$installe/ancien.dll" ] || echec "l'ancienne version n'a pas installé son fichier de plus"
+installer_et_verifier "$installateur"
+[ ! -e "$installe/ancien.dll" ] || echec "la mise à jour laisse un fichier de l'ancienne version"
+
+# While Corvane runs, neither the installer nor the uninstaller changes anything.
+empreinte() { (cd "$installe" && find . -type f -exec sha256sum {} + | sort); }
+avant=$(empreinte)
+lancer "$wine" "$installe/corvane.exe"
+statut=0
+"$wine" "$installateur" /S || statut=$?
+[ "$statut" = 2 ] || echec "l'installateur, Corvane ouvert : statut $statut"
+statut=0
+"$wine" "$installe/desinstaller.exe" /S '_?=C:\Program Files\Corvane' || statut=$?
+[ "$statut" = 2 ] || echec "la désinstallation, Corvane ouvert : statut $statut"
+[ "$(empreinte)" = "$avant" ] || echec "Corvane ouvert, ses fichiers ont changé"
+"$wine" reg query "$cle" >/dev/null 2>&1 || echec "Corvane ouvert, son inscription a disparu"
+menu "$pid" q
+wait "$pid" || echec "« Quitter » : statut $?"
+desinstaller
 "$(dirname "$wine")/wineserver" -k
 echo "windows : correct (corrélation $correlation, ${pl96}x$ph96 imprimé à toutes les échelles)"
