@@ -125,7 +125,8 @@ cross-%:
 package:
 	$(call installer,$(PACKAGES_BUILD) $(PACKAGES_PAQUET))
 	$(call construire,release)
-	cd build/release && rm -f corvane_*.deb && cpack
+	# CPack gives the package's own members the modes the umask gives its files.
+	cd build/release && rm -f corvane_*.deb && umask 022 && cpack
 	# The committed tree, as git stores it: the same bytes wherever it is made.
 	git archive --format=tar.gz --prefix=corvane-$(VERSION)/ -o build/release/corvane-$(VERSION).tar.gz HEAD
 	lintian --allow-root --fail-on error,warning build/release/corvane_*.deb
