@@ -77,6 +77,11 @@ def used(dest, compiles):
     return [chosen[i] for i in sorted(chosen)]
 
 
+def text(value):
+    """A record's field as text: some records give a list of lines."""
+    return "\n".join(value) if isinstance(value, list) else str(value)
+
+
 def notices(dest, compiles, out):
     os.makedirs(out, exist_ok=True)
     for folder, record in used(dest, compiles):
@@ -91,8 +96,8 @@ def notices(dest, compiles, out):
         for label, key in (("Version", "Version"), ("Site", "Homepage"), ("Licence", "License"),
                            ("SPDX", "LicenseId")):
             if record.get(key):
-                header.append(f"{label} : {record[key]}")
-        header.append(record.get("Copyright", "").strip())
+                header.append(f"{label} : {text(record[key])}")
+        header.append(text(record.get("Copyright", "")).strip())
         with open(os.path.join(out, record["Id"] + ".txt"), "w", encoding="utf-8", newline="\r\n") as f:
             f.write("\n".join(header) + "\n\n" + "\n\n".join(texts) + "\n")
 
