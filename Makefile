@@ -23,10 +23,10 @@ PACKAGES_BENCH := xvfb python3 openbox wmctrl dbus-daemon
 # clang's runtime for its default version, whichever the release has.
 PACKAGES_FUZZ  := clang libclang-rt-dev
 # The real-window tests: a private X server, window managers (openbox, and
-# Xfce's, which composites), keys and the French layout, the clipboard,
-# screenshots, the accessibility bus to read the windows, and a headless
-# Wayland compositor with XWayland.
-PACKAGES_REEL  := xvfb openbox xfwm4 xdotool x11-utils x11-xkb-utils wmctrl xclip imagemagick \
+# GNOME's and Xfce's, which composite), keys and the French layout, the
+# clipboard, screenshots, the accessibility bus to read the windows, and
+# headless Wayland compositors (weston, and mutter again) with XWayland.
+PACKAGES_REEL  := xvfb openbox mutter xfwm4 xdotool x11-utils x11-xkb-utils wmctrl xclip imagemagick \
                   dbus-daemon at-spi2-core python3-pyatspi weston xwayland qt6-wayland
 # The printing tests: a private CUPS server, and PDF pages turned into pictures.
 PACKAGES_IMPRESSION := cups-daemon cups-client poppler-utils
