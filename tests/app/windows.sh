@@ -130,9 +130,9 @@ done
 "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null
 
 # The installer asks for no administrator and is sharp at every density.
-manifeste=$(wrestool -x -t 24 "$installateur")
+manifeste=$(wrestool -x --raw -t 24 "$installateur")
 grep -q 'level="highestAvailable"' <<<"$manifeste" || echec "l'installateur demande d'autres droits que les siens"
-grep -q '<dpiAware>true</dpiAware>' <<<"$manifeste" || echec "l'installateur n'est pas adapté à la densité"
+grep -q '<dpiAware[^>]*>true</dpiAware>' <<<"$manifeste" || echec "l'installateur n'est pas adapté à la densité"
 
 # installer_et_verifier INSTALLER OPTION... : installs silently and checks
 # what is installed where $installe, $raccourci and $cle say.
@@ -158,13 +158,29 @@ desinstaller() {
 }
 
 # For the user alone by default: the user's Programs folder, Start menu and registry.
-profil=$("$wine" winepath -u "$("$wine" cmd /c 'echo %LOCALAPPDATA%' | tr -d '\r')")
-installe=$profil/Programs/Corvane
+local=$("$wine" cmd /c 'echo %LOCALAPPDATA%' | tr -d '\r')
+installe=$("$wine" winepath -u "$local")/Programs/Corvane
 raccourci=$("$wine" winepath -u "$("$wine" cmd /c 'echo %APPDATA%' | tr -d '\r')")/Microsoft/Windows/Start\ Menu/Programs/Corvane.lnk
 cle='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane'
 installer_et_verifier "$installateur"
 ! "$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane' >/dev/null 2>&1 ||
     echec "l'installation pour soi est inscrite pour tous"
+# While Corvane runs, neither the installer nor the uninstaller changes
+# anything. The uninstaller runs in place, which NSIS asks by an unquoted
+# _?=: hence the user's folder, whose path has no spaces.
+empreinte() { (cd "$installe" && find . -type f -exec sha256sum {} + | sort); }
+avant=$(empreinte)
+lancer "$wine" "$installe/corvane.exe"
+statut=0
+"$wine" "$installateur" /S || statut=$?
+[ "$statut" = 2 ] || echec "l'installateur, Corvane ouvert : statut $statut"
+statut=0
+"$wine" "$installe/desinstaller.exe" /S "_?=$local\\Programs\\Corvane" || statut=$?
+[ "$statut" = 2 ] || echec "la désinstallation, Corvane ouvert : statut $statut"
+[ "$(empreinte)" = "$avant" ] || echec "Corvane ouvert, ses fichiers ont changé"
+"$wine" reg query "$cle" >/dev/null 2>&1 || echec "Corvane ouvert, son inscription a disparu"
+menu "$pid" q
+wait "$pid" || echec "« Quitter » : statut $?"
 desinstaller
 
 # For every user, on request.
@@ -185,20 +201,5 @@ installer_et_verifier "$PRIVE/ancien.exe" /AllUsers
 installer_et_verifier "$installateur"
 [ ! -e "$installe/ancien.dll" ] || echec "la mise à jour laisse un fichier de l'ancienne version"
 
-# While Corvane runs, neither the installer nor the uninstaller changes anything.
-empreinte() { (cd "$installe" && find . -type f -exec sha256sum {} + | sort); }
-avant=$(empreinte)
-lancer "$wine" "$installe/corvane.exe"
-statut=0
-"$wine" "$installateur" /S || statut=$?
-[ "$statut" = 2 ] || echec "l'installateur, Corvane ouvert : statut $statut"
-statut=0
-"$wine" "$installe/desinstaller.exe" /S '_?=C:\Program Files\Corvane' || statut=$?
-[ "$statut" = 2 ] || echec "la désinstallation, Corvane ouvert : statut $statut"
-[ "$(empreinte)" = "$avant" ] || echec "Corvane ouvert, ses fichiers ont changé"
-"$wine" reg query "$cle" >/dev/null 2>&1 || echec "Corvane ouvert, son inscription a disparu"
-menu "$pid" q
-wait "$pid" || echec "« Quitter » : statut $?"
-desinstaller
 "$(dirname "$wine")/wineserver" -k
 echo "windows : correct (corrélation $correlation, ${pl96}x$ph96 imprimé à toutes les échelles)"
