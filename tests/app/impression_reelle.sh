@@ -13,13 +13,15 @@ demarrer_affichage
 demarrer_cups
 exiger pdfinfo pdftoppm compare convert
 
-# The window on screen, frame included: where the window manager put it.
+# The window on screen, frame included: where the window manager put it;
+# false while the window manager has not yet said how wide its frame is.
 mesurer_cadre() {
     local cadre bords
     cadre=$(xwininfo -id "$id" -frame | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
         /Width/ { l = $NF } /Height/ { h = $NF } END { print x, y, l, h }')
     read -r fx fy fl fh <<<"$cadre"
-    bords=$(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    bords=$(xprop -id "$id" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,)
+    [[ "$bords" =~ ^[0-9]+\ [0-9]+\ [0-9]+\ [0-9]+$ ]] || return 1
     read -r gauche droite haut bas <<<"$bords"
     largeur=$((fl + gauche + droite))
     hauteur=$((fh + haut + bas))
@@ -31,7 +33,7 @@ mesurer_cadre() {
 # first shaders to be compiled): the print is only compared with a frame
 # that is there.
 titre_dessine() {
-    mesurer_cadre
+    mesurer_cadre || return 1
     ((haut > 0)) || return 0
     awk -v e="$(import -window root -crop "${largeur}x${haut}+$((fx - gauche))+$((fy - haut))" \
         -colorspace Gray -format '%[fx:standard_deviation]' info: 2>/dev/null)" 'BEGIN { exit !(e > 0.02) }'
@@ -48,7 +50,7 @@ menu "$pid" i
 attendre '[ "$(ls "$SORTIE" | wc -l)" = 2 ]'
 attendre '[ "$(lpstat -W completed -o corvane | wc -l)" = 2 ]'
 
-mesurer_cadre
+mesurer_cadre || echec "le gestionnaire de fenêtres ne dit pas la taille du cadre"
 mkdir -p "${ARTEFACTS:-.}"
 for travail in "$SORTIE"/travail-*; do
     [ "$(pdfinfo "$travail" | awk '/^Pages:/ { print $2 }')" = 1 ] || echec "$travail n'a pas une page"
