@@ -138,7 +138,7 @@ check-fresh:
 
 check-reproducible:
 	$(call installer,$(PACKAGES_REPRO))
-	tests/reproductible.sh
+	tests/reproductible.sh $(VERSION)
 
 ifeq ($(shell . /etc/os-release && echo $$VERSION_CODENAME),trixie)
 # Afresh each time, so that a Qt built anew (a security update) is the one found.

@@ -5,7 +5,10 @@
 # 002, another time zone and another locale; each pair must be identical,
 # and each build's SHA256SUMS must list its artefacts. On a difference,
 # diffoscope shows where it lies.
+#
+#   tests/reproductible.sh VERSION    (make check-reproducible gives it)
 set -euo pipefail
+version=$1
 cd "$(dirname "$0")/.."
 travail=$PWD/build/reproductible
 
@@ -30,8 +33,6 @@ construire
     construire
 )
 
-version=$(make -s -f - <<<'include Makefile
-v: ; @echo $(VERSION)' v)
 differences=0
 for artefact in release/corvane_"$version"_*.deb release/corvane-"$version".tar.gz \
     windows/corvane-"$version"-win64/corvane.exe windows/corvane-"$version"-win64.zip \
