@@ -35,9 +35,18 @@ attendre() {
     essayer "$1" || echec "attente de : $1"
 }
 
-# fenetre TITRE: the id of the visible window with that exact title, if any.
+# fenetre TITRE: the id of the visible window with that exact title that the
+# window manager manages, if any: Debian 13's mutter draws each frame in a
+# window of its own helper's that bears the client's title.
 fenetre() {
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+    local clients candidat
+    clients=$(xprop -root _NET_CLIENT_LIST 2>/dev/null) || return 0
+    for candidat in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+        if grep -qw "$(printf '0x%x' "$candidat")" <<<"$clients"; then
+            echo "$candidat"
+            return 0
+        fi
+    done
 }
 
 # lancer COMMANDE...: starts the program in the background and waits for its

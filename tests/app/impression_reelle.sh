@@ -40,12 +40,6 @@ titre_dessine() {
 }
 
 lancer "$programme"
-# Debian 13's mutter frames X11 windows without saying how wide the frame is:
-# there is then no frame on screen to compare the print with.
-essayer mesurer_cadre || {
-    echo "IGNORÉ : ${CORVANE_GESTIONNAIRE:-openbox} ne publie pas la taille de son cadre (_NET_FRAME_EXTENTS)"
-    exit 77
-}
 attendre titre_dessine
 xdotool windowactivate --sync "$id"
 xdotool type --delay 60 1998
