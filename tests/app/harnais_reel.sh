@@ -20,14 +20,15 @@ exiger() {
     done
 }
 
-# essayer CONDITION: polls the shell condition for up to ten seconds; false
-# if it never holds.
+# essayer CONDITION: polls the shell condition for up to ten seconds of the
+# clock, however long the condition itself takes to check; false if it never
+# holds.
 essayer() {
-    for _ in $(seq 100); do
-        eval "$1" && return 0
+    local fin=$((SECONDS + 10))
+    until eval "$1"; do
+        ((SECONDS < fin)) || return 1
         sleep 0.1
     done
-    return 1
 }
 
 # attendre CONDITION: the same, and the test fails if it never holds.
